@@ -1,0 +1,48 @@
+# The front door: `make test` installs what is missing, builds every preset and runs every test.
+.PHONY: all deps build build-linux build-asan build-windows build-fuzz test test-linux test-windows \
+        test-fuzz bench run run-windows clean
+
+FUZZ_SECONDS ?= 30
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps build-linux build-windows
+
+build-linux:
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux
+
+build-asan:
+	cmake --preset linux-asan >/dev/null
+	cmake --build --preset linux-asan
+
+build-windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+build-fuzz:
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+
+test: deps
+	$(MAKE) test-linux
+	$(MAKE) test-windows
+	$(MAKE) test-fuzz
+
+test-linux: build-asan build-linux
+	ctest --preset linux-asan
+
+test-windows: build-windows
+	scripts/test-windows
+
+test-fuzz: build-fuzz
+	scripts/run-fuzz $(FUZZ_SECONDS)
+
+bench: deps build-linux
+	bench/run
+
+clean:
+	rm -rf build

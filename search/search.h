@@ -1,0 +1,127 @@
+// The search core: text utilities, line reader, word search and folder scan. Knows no windows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sucholin {
+
+// Texts are 8-bit byte strings (code page 1252 on Windows, the locale's bytes elsewhere);
+// nothing here decodes or case-folds them.
+
+// ---- Text utilities. Positions count from 1; absent texts are empty texts. ----
+int32_t FindText(std::string_view in, std::string_view word, int32_t start);
+std::string NumberText(int32_t value);
+std::string NumberText(int64_t value);  // line numbers are 64-bit
+int32_t TextLength(std::string_view text);
+std::string RightPart(std::string_view text, int32_t count);
+std::string ExtensionPart(std::string_view path);
+std::string FileNamePart(std::string_view path);
+std::string FolderPart(std::string_view path);
+bool TextEquals(std::string_view a, std::string_view b);
+
+// The separator the platform's folder texts end in: '\\' on Windows, '/' elsewhere.
+extern const char FolderSeparator;
+
+// ---- Line reader: one file, read in 4096-byte blocks, handed out line by line. ----
+class LineReader {
+ public:
+  static constexpr int32_t BlockSize = 4096;
+
+  LineReader() = default;
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+  ~LineReader() { CloseReader(); }
+
+  // Opens a regular file for reading (closing an open one first); false if it cannot be opened.
+  bool OpenForReading(const std::string& path);
+  // The next line without its line end (CR, LF, CR LF or NUL).
+  std::string ReadLine();
+  // True when no byte of the file is left; consumes nothing.
+  bool AtEnd();
+  void CloseReader();
+  bool IsOpen() const { return handle != NoHandle; }
+
+  // Block-level access for the fast scan, on the same block and position as ReadLine.
+  // The untaken bytes of the current block; empty when it is used up.
+  std::string_view Unread() const {
+    return {block + (filled - unread), static_cast<size_t>(unread)};
+  }
+  // Marks the first count bytes of Unread() as taken.
+  void Take(int32_t count) { unread -= count; }
+  // Reads the next block once the current one is used up; false at the end of the file.
+  bool NextBlock();
+
+ private:
+  static constexpr intptr_t NoHandle = -1;
+  bool TakeByte(char& byte);
+  void GiveBackByte() { ++unread; }
+
+  intptr_t handle = NoHandle;
+  int32_t filled = 0;
+  int32_t unread = 0;
+  char block[BlockSize];
+};
+
+// ---- Word search ----
+
+// Receives one ResultRow: the file name, a line feed, and the hit line numbers joined by commas.
+using RowSink = std::function<void(std::string_view row)>;
+
+// The candidate list starts with this many slots and grows when a folder holds more.
+inline constexpr int32_t CandidateSlots = 2001;
+
+// Search state, kept for the whole run of the program.
+extern std::vector<std::string> CandidateList;  // bare file names, filled from slot 0
+extern int32_t CandidateCount;                  // how many slots count
+extern std::string ChosenFolder;                // empty, or ending in FolderSeparator
+extern std::string ChosenFile;                  // empty, or a full path
+
+// Empties the search state, as at program start.
+void ResetSearchState();
+
+// Scans one file; when the word is in it, hands one row for name to sink.
+void ScanFile(const std::string& path, std::string_view word, std::string_view name,
+              const RowSink& sink);
+// Scans the CandidateCount candidates of ChosenFolder in listing order.
+void SearchFolder(std::string_view word, const RowSink& sink);
+// Scans ChosenFile.
+void SearchFile(std::string_view word, const RowSink& sink);
+
+// ---- Folder scan ----
+
+// One level of one folder, in the order the platform delivers its entries.
+class DirectoryListing {
+ public:
+  enum Kind : int32_t { NoListing = 0, File = 1, Directory = 2 };
+
+  DirectoryListing() = default;
+  DirectoryListing(const DirectoryListing&) = delete;
+  DirectoryListing& operator=(const DirectoryListing&) = delete;
+  ~DirectoryListing() { CloseListing(); }
+
+  // False when the folder cannot be listed; an empty pattern means "*.*".
+  bool OpenListing(const std::string& folder, const std::string& pattern);
+  bool NextEntry();
+  int32_t EntryKind() const;
+  std::string EntryName() const;
+  void CloseListing();
+
+ private:
+  struct Platform;
+  Platform* platform = nullptr;
+};
+
+// The file extensions a folder search looks at, in the order they are tested.
+inline constexpr std::string_view CandidateExtensions[] = {"txt", "htm", "html", "xml", "bat",
+                                                           "pb",  "pbi", "php",  "perl"};
+
+// Lists folder and keeps every qualifying file name in CandidateList; calls showFolder(folder)
+// once per file entry.
+void CollectCandidates(const std::string& folder,
+                       const std::function<void(const std::string&)>& showFolder);
+
+}  // namespace sucholin
