@@ -1,0 +1,140 @@
+// MainWindow on Qt: window events, the close request, Tab navigation and the list's clicks.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableWidget>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
+
+#include "ui/qt/window.h"
+
+namespace sucholin::qt {
+namespace {
+
+void PostWindowEvent(EventKind kind) { PostEvent({.kind = kind, .window = MainWindow}); }
+
+int32_t ListClickType(Qt::MouseButton button, bool twice) {
+  return button == Qt::LeftButton ? (twice ? DoubleClick : Click)
+                                  : (twice ? RightDoubleClick : RightClick);
+}
+
+}  // namespace
+
+MainWindowWidget::MainWindowWidget()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint) {}
+
+void MainWindowWidget::SetControls(std::vector<QWidget*> controls) {
+  controls_ = std::move(controls);
+}
+
+void MainWindowWidget::WatchOption(QWidget* option) {
+  options_.push_back(option);
+  option->installEventFilter(this);
+}
+
+void MainWindowWidget::WatchList(QTableWidget* list) {
+  list_ = list;
+  list->viewport()->installEventFilter(this);
+}
+
+void MainWindowWidget::paintEvent(QPaintEvent*) {
+  QPainter(this).fillRect(rect(), ToQColor(PanelBlue));
+  PostWindowEvent(EventKind::PaintEvent);
+}
+
+void MainWindowWidget::moveEvent(QMoveEvent*) { PostWindowEvent(EventKind::MoveEvent); }
+
+void MainWindowWidget::resizeEvent(QResizeEvent*) { PostWindowEvent(EventKind::SizeEvent); }
+
+void MainWindowWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    PostWindowEvent(EventKind::ActivateEvent);
+  } else if (event->type() == QEvent::WindowStateChange) {
+    // The size is fixed, so a restore from the task bar is the one size change there is.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if ((change->oldState() & Qt::WindowMinimized) && !isMinimized()) {
+      PostWindowEvent(EventKind::SizeEvent);
+    }
+  }
+  QWidget::changeEvent(event);
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+  // Ending the program is the caller's decision; the window stays as it is.
+  event->ignore();
+  PostWindowEvent(EventKind::CloseEvent);
+}
+
+// Every enabled, visible tab stop in creation order, each option button a stop of its own
+// (Qt's own chain would stop only at the checked option of a group), wrapping at both ends.
+bool MainWindowWidget::focusNextPrevChild(bool next) {
+  std::vector<QWidget*> candidates;
+  for (QWidget* control : controls_) {
+    if (control->isEnabled() && control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
+      candidates.push_back(control);
+    }
+  }
+  if (candidates.empty()) return false;
+  const QWidget* focus = QApplication::focusWidget();
+  const auto current = std::find_if(candidates.begin(), candidates.end(), [&](QWidget* c) {
+    return focus && (c == focus || c->isAncestorOf(focus));
+  });
+  const size_t count = candidates.size();
+  size_t target = next ? 0 : count - 1;
+  if (current != candidates.end()) {
+    const auto at = static_cast<size_t>(current - candidates.begin());
+    target = next ? (at + 1) % count : (at + count - 1) % count;
+  }
+  candidates[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (list_ && watched == list_->viewport()) return ListMouseEvent(event);
+  if (event->type() == QEvent::KeyPress &&
+      std::find(options_.begin(), options_.end(), watched) != options_.end()) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// A click is reported when its button comes up, a double click when it goes down the second
+// time; the list itself still handles every event (selection, scrolling).
+bool MainWindowWidget::ListMouseEvent(QEvent* event) {
+  const auto type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+      type != QEvent::MouseButtonDblClick) {
+    return false;
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const Qt::MouseButton button = mouse->button();
+  if (button != Qt::LeftButton && button != Qt::RightButton) return false;
+  if (type == QEvent::MouseButtonRelease) {
+    if (button == listPressed_) PostControlEvent(ResultList, ListClickType(button, false));
+    listPressed_ = Qt::NoButton;
+    return false;
+  }
+  // As in a classic report list, a press beside the rows clears the selection.
+  if (!list_->indexAt(mouse->position().toPoint()).isValid()) list_->clearSelection();
+  if (type == QEvent::MouseButtonDblClick) {
+    PostControlEvent(ResultList, ListClickType(button, true));
+    listPressed_ = Qt::NoButton;
+  } else {
+    listPressed_ = button;
+  }
+  return false;
+}
+
+}  // namespace sucholin::qt

@@ -1,0 +1,53 @@
+// What the Qt window backend's files share: the main window widget and the event queue.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+#include <vector>
+
+#include "ui/ui.h"
+
+class QTableWidget;
+
+namespace sucholin::qt {
+
+inline QColor ToQColor(Color color) {
+  return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+// Queues an event for WaitEvent and wakes it.
+void PostEvent(const Event& event);
+void PostControlEvent(int32_t id, int32_t type);
+
+// MainWindow: reports its window events, only reports a close request, fills itself with
+// PanelBlue, and runs its own Tab navigation over the controls.
+class MainWindowWidget : public QWidget {
+ public:
+  MainWindowWidget();
+
+  // The controls in creation order, the order of keyboard navigation.
+  void SetControls(std::vector<QWidget*> controls);
+  // Keeps the arrow keys from moving between (and checking) option buttons.
+  void WatchOption(QWidget* option);
+  // Turns mouse clicks on the list's rows area into control events.
+  void WatchList(QTableWidget* list);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  bool ListMouseEvent(QEvent* event);
+
+  std::vector<QWidget*> controls_;
+  std::vector<QObject*> options_;
+  QTableWidget* list_ = nullptr;
+  Qt::MouseButton listPressed_ = Qt::NoButton;  // pressed on the list, no click reported yet
+};
+
+}  // namespace sucholin::qt
