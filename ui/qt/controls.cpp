@@ -195,12 +195,12 @@ void CreateControls() {
 
   // A control created earlier lies above one created later, so the frames lie below the
   // options and the list; Qt stacks the other way round.
-  std::vector<QWidget*> order;
+  std::vector<QWidget*> tabStops;
   for (const Control& control : Controls) {
     control.widget->lower();
-    order.push_back(control.widget);
+    if (control.widget->focusPolicy() & Qt::TabFocus) tabStops.push_back(control.widget);
   }
-  Window->SetControls(std::move(order));
+  Window->SetTabStops(std::move(tabStops));
   SetControlFont();
 }
 
@@ -231,10 +231,12 @@ bool CreateMainWindow() {
   QGuiApplication::setDesktopFileName(QStringLiteral("sucholin"));
   // Lives until the process ends, like the application it belongs to.
   Window = new qt::MainWindowWidget;
+  Window->setObjectName(QStringLiteral("MainWindow"));
   Window->setWindowTitle(FromFixed(texts::WindowTitle));
   Window->setWindowIcon(QIcon(QStringLiteral(":/sucholin/sucholin.png")));
   Window->setFixedSize(451, 320);
   CreateControls();
+  Window->winId();  // the platform window, so that its frame is known where the platform tells it
   PlaceCentred(Window);
   // The focus rests on the window itself, so that no control has it at the start and the
   // first Tab goes to FolderOption.
@@ -333,13 +335,16 @@ std::string GetRowText(int32_t id, int32_t row, int32_t column) {
 void SetControlColors(int32_t id, Color text, Color background) {
   const Control* control = Find(id);
   if (!control) return;
-  QPalette palette = control->widget->palette();
-  for (const auto role : {QPalette::WindowText, QPalette::Text}) {
+  QWidget* widget = control->widget;
+  QPalette palette = widget->palette();
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(role, qt::ToQColor(text));
   }
   palette.setColor(QPalette::Window, qt::ToQColor(background));
-  control->widget->setPalette(palette);
-  control->widget->setAutoFillBackground(true);
+  widget->setPalette(palette);
+  // Buttons fill with the button face by default; these fill with their own background.
+  widget->setBackgroundRole(QPalette::Window);
+  widget->setAutoFillBackground(true);
 }
 
 }  // namespace sucholin

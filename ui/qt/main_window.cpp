@@ -27,9 +27,7 @@ MainWindowWidget::MainWindowWidget()
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint) {}
 
-void MainWindowWidget::SetControls(std::vector<QWidget*> controls) {
-  controls_ = std::move(controls);
-}
+void MainWindowWidget::SetTabStops(std::vector<QWidget*> stops) { tabStops_ = std::move(stops); }
 
 void MainWindowWidget::WatchOption(QWidget* option) {
   options_.push_back(option);
@@ -69,14 +67,13 @@ void MainWindowWidget::closeEvent(QCloseEvent* event) {
   PostWindowEvent(EventKind::CloseEvent);
 }
 
-// Every enabled, visible tab stop in creation order, each option button a stop of its own
-// (Qt's own chain would stop only at the checked option of a group), wrapping at both ends.
+// Every enabled, visible tab stop in creation order, each option button a stop of its own,
+// wrapping at both ends. (Qt's own chain stops only at the checked option of a group, and takes
+// the tab focus from the others whenever an option gets the focus.)
 bool MainWindowWidget::focusNextPrevChild(bool next) {
   std::vector<QWidget*> candidates;
-  for (QWidget* control : controls_) {
-    if (control->isEnabled() && control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
-      candidates.push_back(control);
-    }
+  for (QWidget* stop : tabStops_) {
+    if (stop->isEnabled() && stop->isVisible()) candidates.push_back(stop);
   }
   if (candidates.empty()) return false;
   const QWidget* focus = QApplication::focusWidget();

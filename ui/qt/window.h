@@ -25,8 +25,8 @@ class MainWindowWidget : public QWidget {
  public:
   MainWindowWidget();
 
-  // The controls in creation order, the order of keyboard navigation.
-  void SetControls(std::vector<QWidget*> controls);
+  // The tab stops in creation order, the order of keyboard navigation.
+  void SetTabStops(std::vector<QWidget*> stops);
   // Keeps the arrow keys from moving between (and checking) option buttons.
   void WatchOption(QWidget* option);
   // Turns mouse clicks on the list's rows area into control events.
@@ -44,7 +44,7 @@ class MainWindowWidget : public QWidget {
  private:
   bool ListMouseEvent(QEvent* event);
 
-  std::vector<QWidget*> controls_;
+  std::vector<QWidget*> tabStops_;
   std::vector<QObject*> options_;
   QTableWidget* list_ = nullptr;
   Qt::MouseButton listPressed_ = Qt::NoButton;  // pressed on the list, no click reported yet
