@@ -1,0 +1,120 @@
+// The program: start-up, the event loop and its five commands, over the window and shell contracts.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "search/search.h"
+#include "shell/shell.h"
+#include "ui/texts.h"
+#include "ui/ui.h"
+
+namespace sucholin {
+namespace {
+
+// The file each listed row was read from, by row. Kept with the rows so that a double click
+// opens the file the search read, whatever the option buttons and PathField show by then.
+std::vector<std::string> ListedTargets;
+
+bool FolderMode() { return GetControlState(FolderOption) == 1; }
+bool FileMode() { return GetControlState(FileOption) == 1; }
+
+void ClearResultRows() {
+  ClearRows(ResultList);
+  ListedTargets.clear();
+}
+
+void ClearFields() {
+  SetControlText(PathField, "");
+  SetControlText(WordField, "");
+}
+
+void Choose() {
+  ClearResultRows();
+  if (FolderMode()) {
+    ChosenFolder = ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart);
+    CandidateCount = 0;
+    if (!ChosenFolder.empty()) {
+      CollectCandidates(ChosenFolder, [](const std::string& folder) {
+        SetControlText(PathField, folder);
+      });
+    }
+  } else if (FileMode()) {
+    ChosenFile = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault,
+                            texts::FileChooserFilter, 0);
+    if (!ChosenFile.empty()) SetControlText(PathField, ChosenFile);
+  }
+}
+
+// The row's name is all before its last line feed: the line numbers hold none.
+std::string_view RowName(std::string_view row) { return row.substr(0, row.rfind('\n')); }
+
+void Search(bool inFolder) {
+  ClearResultRows();
+  const bool noPath = GetControlText(PathField).empty();
+  const std::string word = GetControlText(WordField);
+  if (noPath) ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle);
+  if (word.empty()) ShowNotice(texts::NoticeCaption, texts::WordNotice, texts::NoticeStyle);
+  if (noPath || word.empty()) return;
+
+  if (inFolder) {
+    SearchFolder(word, [](std::string_view row) {
+      ListedTargets.push_back(ChosenFolder + std::string(RowName(row)));
+      AddRow(ResultList, -1, std::string(row));
+    });
+  } else {
+    SearchFile(word, [](std::string_view row) {
+      ListedTargets.push_back(ChosenFile);
+      AddRow(ResultList, -1, std::string(row));
+    });
+  }
+}
+
+void OpenListedFile() {
+  const int32_t row = GetControlState(ResultList);
+  if (row < 0 || static_cast<size_t>(row) >= ListedTargets.size()) return;
+  OpenDocument(ListedTargets[static_cast<size_t>(row)]);
+}
+
+}  // namespace
+
+bool HandleEvent(const Event& event) {
+  if (event.kind == EventKind::CloseEvent) return event.window != MainWindow;
+  if (event.kind != EventKind::ControlEvent) return true;
+
+  switch (event.control) {
+    case FolderOption:
+    case FileOption:
+      ClearFields();
+      break;
+    case SelectButton:
+      Choose();
+      break;
+    case SearchButton:
+      if (FolderMode()) {
+        Search(true);
+      } else if (FileMode()) {
+        Search(false);
+      }
+      break;
+    case WebsiteButton:
+      OpenDocument(texts::WebsiteAddress);
+      break;
+    case ResultList:
+      if (event.type == DoubleClick) OpenListedFile();
+      break;
+    default:  // the frames, PathField, WordField and unknown ids
+      break;
+  }
+  return true;
+}
+
+int RunSucholin() {
+  ResetSearchState();
+  // Without a window no event would ever come; there is nothing to wait for.
+  if (!CreateMainWindow()) return 0;
+  while (HandleEvent(WaitEvent())) {
+  }
+  return 0;
+}
+
+}  // namespace sucholin
