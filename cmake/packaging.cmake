@@ -1,0 +1,13 @@
+# The Debian package of the Linux programs: `cpack -G DEB` in the linux build folder.
+set(CPACK_PACKAGE_NAME sucholin)
+set(CPACK_PACKAGE_VENDOR Sucholin)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${SUCHOLIN_WEBSITE}")
+set(CPACK_PACKAGE_CONTACT "Sucholin <sucholin@invalid>" CACHE STRING "Maintainer of the package")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)

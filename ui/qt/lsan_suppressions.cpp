@@ -1,0 +1,6 @@
+// Leaks inside the libraries under Qt that LeakSanitizer is not to report, for every program
+// built on this backend with the sanitizers.
+extern "C" const char* __lsan_default_suppressions() {
+  // fontconfig keeps its configuration until the process ends.
+  return "leak:libfontconfig.so\n";
+}
