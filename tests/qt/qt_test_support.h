@@ -9,7 +9,12 @@
 
 #include "ui/ui.h"
 
+#include <ostream>
+
 class QWindow;
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace sucholin::test {
 
