@@ -1,6 +1,6 @@
 # The front door: `make test` installs what is missing, builds every preset and runs every test.
 .PHONY: all deps build build-linux build-asan build-windows build-fuzz test test-linux test-windows \
-        test-fuzz bench run run-windows clean
+        test-fuzz bench run run-windows package clean
 
 FUZZ_SECONDS ?= 30
 
@@ -40,6 +40,16 @@ test-windows: build-windows
 
 test-fuzz: build-fuzz
 	scripts/run-fuzz $(FUZZ_SECONDS)
+
+# The Linux desktop program, started from the optimised build.
+run: deps
+	$(MAKE) build-linux
+	build/linux/bin/sucholin
+
+# The Debian package of the Linux programs, in build/linux/.
+package: deps
+	$(MAKE) build-linux
+	cd build/linux && cpack -G DEB
 
 bench: deps build-linux
 	bench/run
