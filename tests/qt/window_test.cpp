@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QWindow>
@@ -132,6 +134,7 @@ TEST_F(WindowTest, StartsCentredWithEveryControlInPlace) {
   EXPECT_EQ(List()->horizontalHeaderItem(1)->text(), Utf8("Zeilen"));
   EXPECT_EQ(List()->columnWidth(0), 140);
   EXPECT_EQ(List()->columnWidth(1), 500);
+  EXPECT_GT(List()->horizontalScrollBar()->maximum(), 0) << "640 pixels of columns scroll sideways";
 
   // So the options lie above their frame and the list above the result frame.
   EXPECT_EQ(window->childAt(20, 30), Control<QRadioButton>("FolderOption"));
@@ -294,6 +297,19 @@ TEST_F(WindowTest, ListReportsClicksAndSelectionChanges) {
   Key(Qt::Key_Down);  // the list has the focus from the clicks
   EXPECT_EQ(Controls(ControlEvents()), (std::vector<Seen>{{ResultList, SelectionChange}}));
   EXPECT_EQ(GetControlState(ResultList), 1);
+}
+
+TEST_F(WindowTest, HeaderClicksChangeNothing) {
+  AddRow(ResultList, -1, "b.txt\n1");
+  AddRow(ResultList, -1, "a.txt\n2");
+  QHeaderView* header = List()->horizontalHeader();
+  for (const int section : {0, 1}) {
+    const QPoint at(header->sectionViewportPosition(section) + 20, header->height() / 2);
+    QTest::mouseClick(test::Handle(), Qt::LeftButton, {}, header->viewport()->mapTo(Main(), at));
+  }
+  EXPECT_EQ(GetRowText(ResultList, 0, 0), "b.txt") << "not sorted";
+  EXPECT_EQ(GetControlState(ResultList), -1);
+  EXPECT_TRUE(ControlEvents().empty());
 }
 
 TEST_F(WindowTest, DoubleClickBelowTheRowsClearsTheSelection) {
