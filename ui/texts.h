@@ -42,7 +42,8 @@ inline constexpr char WebsiteAddress[] = SUCHOLIN_WEBSITE;
 
 // The Linux desktop program, started where there is no display.
 inline constexpr char NoDisplayMessage[] =
-    "Sucholin braucht eine grafische Oberfl\xE4" "che: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
+    "Sucholin braucht eine grafische Oberfl\xE4"
+    "che: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
 
 // The same bytes as UTF-8, for Qt and for terminals that are not code page 1252.
 std::string Utf8FromCp1252(std::string_view text);

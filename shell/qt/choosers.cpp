@@ -111,8 +111,8 @@ int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t
   };
   using B = QMessageBox::StandardButton;
   static const QMessageBox::StandardButtons ButtonSets[] = {
-      B::Ok,           B::Ok | B::Cancel, B::Abort | B::Retry | B::Ignore, B::Yes | B::No | B::Cancel,
-      B::Yes | B::No,  B::Retry | B::Cancel,
+      B::Ok,          B::Ok | B::Cancel,     B::Abort | B::Retry | B::Ignore,
+      B::Yes | B::No | B::Cancel, B::Yes | B::No, B::Retry | B::Cancel,
   };
   // The button codes the classic message box answers.
   static constexpr struct {

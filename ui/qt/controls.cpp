@@ -138,7 +138,9 @@ int CaptionIndent(QGroupBox* frame) {
   option.text = frame->title();
   option.textAlignment = frame->alignment();
   option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-  return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame).x();
+  return frame->style()
+      ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame)
+      .x();
 }
 
 bool TextsFit() {
