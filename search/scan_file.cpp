@@ -63,13 +63,14 @@ bool HitScanner::HitAcrossBoundary(std::string_view block) const {
 // earlier lines, so no occurrence can reach from them into the next block.
 void HitScanner::KeepOverlap(std::string_view block, size_t from) {
   const size_t take = std::min(overlap, block.size() - from);
+  const std::string_view tail = block.substr(block.size() - take);
   if (from == 0 && take < overlap) {
     // A block shorter than the overlap: the older carried bytes stay in front of it.
     carry.erase(0, carry.size() - std::min(carry.size(), overlap - take));
+    carry.append(tail);
   } else {
-    carry.clear();
+    carry.assign(tail);
   }
-  carry.append(block.substr(block.size() - take));
 }
 
 void HitScanner::ScanBlock(std::string_view block) {
