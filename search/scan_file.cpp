@@ -23,6 +23,7 @@ class HitScanner {
 
  private:
   void Hit();
+  uint64_t CountEnds(const char* text, size_t size);
   bool HitAcrossBoundary(std::string_view block) const;
   void KeepOverlap(std::string_view block, size_t from);
 
@@ -32,6 +33,7 @@ class HitScanner {
   int64_t line = 1;         // number of the line the scan stands in
   bool afterCR = false;     // the byte before the scan position is a CR
   bool inHitLine = false;   // the current line is listed; skip to its end
+  bool crSeen = false;      // the file has CRs, so CR LF pairs must be looked for
   std::string carry;        // the last bytes before the block, at most overlap of them
   std::string hits;
 };
@@ -41,6 +43,16 @@ void HitScanner::Hit() {
   hits += NumberText(line);
   inHitLine = true;
   carry.clear();
+}
+
+// Without any CR every terminator byte ends a line, which is cheaper to count. Once a CR has
+// turned up, the file is counted the full way.
+uint64_t HitScanner::CountEnds(const char* text, size_t size) {
+  if (!crSeen && !afterCR) {
+    const uint64_t terminators = kernels.countTerminators(text, size, crSeen);
+    if (!crSeen) return terminators;
+  }
+  return kernels.countEnds(text, size, afterCR);
 }
 
 // An occurrence that starts in carry and ends in the block holds the block's first byte, so it
@@ -89,7 +101,7 @@ void HitScanner::ScanBlock(std::string_view block) {
     }
     const size_t rest = size - pos;
     const size_t at = kernels.find(text + pos, rest, needle);
-    line += static_cast<int64_t>(kernels.countEnds(text + pos, at, afterCR));
+    line += static_cast<int64_t>(CountEnds(text + pos, at));
     if (at == rest) {
       if (rest > 0) afterCR = text[size - 1] == '\r';
       KeepOverlap(block, pos);

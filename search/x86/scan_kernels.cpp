@@ -98,6 +98,33 @@ uint64_t CountEndsSse2(const char* text, size_t size, bool afterCR) {
   return ends;
 }
 
+uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
+  if (size < 16) return PortableKernels.countTerminators(text, size, sawCR);
+  const __m128i cr = _mm_set1_epi8('\r');
+  uint64_t total = 0;
+  __m128i anyCR = _mm_setzero_si128();
+  size_t i = 0;
+  while (i + 16 <= size) {
+    const size_t groupEnd = std::min(size, i + 255 * 16);
+    __m128i counts = _mm_setzero_si128();
+    for (; i + 16 <= groupEnd; i += 16) {
+      const __m128i x = Load16(text + i);
+      anyCR = _mm_or_si128(anyCR, _mm_cmpeq_epi8(x, cr));
+      counts = _mm_sub_epi8(counts, Terminators16(x));
+    }
+    total += Sum16(counts);
+  }
+  auto mask = [](__m128i lanes) { return static_cast<uint32_t>(_mm_movemask_epi8(lanes)); };
+  if (i < size) {
+    const size_t j = size - 16;
+    const __m128i x = Load16(text + j);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators16(x)) >> (i - j)));
+    anyCR = _mm_or_si128(anyCR, _mm_cmpeq_epi8(x, cr));
+  }
+  sawCR = sawCR || mask(anyCR) != 0;
+  return total;
+}
+
 size_t FindEndSse2(const char* text, size_t size) {
   if (size < 16) return PortableKernels.findEnd(text, size);
   auto terminators = [&](size_t i) {
@@ -228,6 +255,46 @@ SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR
   return total;
 }
 
+SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool& sawCR) {
+  if (size < 32) return CountTerminatorsSse2(text, size, sawCR);
+  const __m256i cr = _mm256_set1_epi8('\r');
+  uint64_t total = 0;
+  __m256i anyCR = _mm256_setzero_si256();
+  size_t i = 0;
+  while (i + 64 <= size) {
+    const size_t groupEnd = std::min(size, i + 255 * 64);
+    __m256i counts0 = _mm256_setzero_si256();
+    __m256i counts1 = _mm256_setzero_si256();
+    for (; i + 64 <= groupEnd; i += 64) {
+      const __m256i x0 = Load32(text + i);
+      const __m256i x1 = Load32(text + i + 32);
+      anyCR = _mm256_or_si256(anyCR, _mm256_or_si256(_mm256_cmpeq_epi8(x0, cr),
+                                                     _mm256_cmpeq_epi8(x1, cr)));
+      counts0 = _mm256_sub_epi8(counts0, Terminators32(x0));
+      counts1 = _mm256_sub_epi8(counts1, Terminators32(x1));
+    }
+    total += Sum32(counts0) + Sum32(counts1);
+  }
+  auto mask = [](__m256i lanes) SUCHOLIN_AVX2 {
+    return static_cast<uint32_t>(_mm256_movemask_epi8(lanes));
+  };
+  // At most 63 bytes are left: one whole chunk, then the last 32 again without those counted.
+  if (i + 32 <= size) {
+    const __m256i x = Load32(text + i);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x))));
+    anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
+    i += 32;
+  }
+  if (i < size) {
+    const size_t j = size - 32;
+    const __m256i x = Load32(text + j);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x)) >> (i - j)));
+    anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
+  }
+  sawCR = sawCR || !_mm256_testz_si256(anyCR, anyCR);
+  return total;
+}
+
 SUCHOLIN_AVX2 size_t FindEndAvx2(const char* text, size_t size) {
   if (size < 32) return FindEndSse2(text, size);
   auto terminators = [&](size_t i) SUCHOLIN_AVX2 {
@@ -254,8 +321,8 @@ bool CpuHasAvx2() {
 }  // namespace
 
 std::span<const Kernels> KernelChoices() {
-  static const Kernels all[] = {{"avx2", FindAvx2, CountEndsAvx2, FindEndAvx2},
-                                {"sse2", FindSse2, CountEndsSse2, FindEndSse2},
+  static const Kernels all[] = {{"avx2", FindAvx2, CountEndsAvx2, CountTerminatorsAvx2, FindEndAvx2},
+                                {"sse2", FindSse2, CountEndsSse2, CountTerminatorsSse2, FindEndSse2},
                                 PortableKernels};
   static const bool avx2 = CpuHasAvx2();
   return avx2 ? std::span<const Kernels>(all) : std::span<const Kernels>(all).subspan(1);

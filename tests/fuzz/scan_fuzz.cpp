@@ -77,6 +77,12 @@ void CheckKernels(const std::string& text, std::string_view word) {
       const size_t size = text.size() - from;
       Check(kernels.find(at, size, needle) == portable.find(at, size, needle), kernels.name);
       Check(kernels.findEnd(at, size) == portable.findEnd(at, size), kernels.name);
+      bool sawCR = false;
+      bool portableSawCR = false;
+      Check(kernels.countTerminators(at, size, sawCR) ==
+                    portable.countTerminators(at, size, portableSawCR) &&
+                sawCR == portableSawCR,
+            kernels.name);
       Check(kernels.countEnds(at, size, from % 2 == 1) == portable.countEnds(at, size, from % 2 == 1),
             kernels.name);
     }

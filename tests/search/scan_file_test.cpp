@@ -181,6 +181,12 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
                   portable.countEnds(text.data(), size, afterCR))
             << "size " << size;
       }
+      bool sawCR = false;
+      bool portableSawCR = false;
+      ASSERT_EQ(kernels.countTerminators(text.data(), size, sawCR),
+                portable.countTerminators(text.data(), size, portableSawCR))
+          << "size " << size;
+      ASSERT_EQ(sawCR, portableSawCR) << "size " << size;
       ASSERT_EQ(kernels.findEnd(text.data(), size), portable.findEnd(text.data(), size));
       const std::string word = RandomText(random, std::uniform_int_distribution<size_t>(1, 4)(random));
       const scan::Needle needle = scan::PrepareNeedle(word);
@@ -207,6 +213,12 @@ TEST(ScanKernels, PortableFindAndCount) {
   const std::string_view ends = "\n\r\n\r\r\0a\n"sv;
   EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), false), 6u);
   EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), true), 5u);
+  bool sawCR = false;
+  EXPECT_EQ(portable.countTerminators(ends.data(), ends.size(), sawCR), 7u);
+  EXPECT_TRUE(sawCR);
+  sawCR = false;
+  EXPECT_EQ(portable.countTerminators("a\nb\0", 4, sawCR), 2u);
+  EXPECT_FALSE(sawCR);
   EXPECT_EQ(portable.findEnd("ab\0c", 4), 2u);
 }
 
