@@ -182,7 +182,7 @@ __attribute__((noinline)) SUCHOLIN_AVX2 size_t NextCandidatesAvx2(const char* a,
     const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i + 32), first),
                                           _mm256_cmpeq_epi8(Load32(b + i + 32), second));
     const __m256i any = _mm256_or_si256(low, high);
-    if (!_mm256_testz_si256(any, any)) break;
+    if (_mm256_movemask_epi8(any) != 0) break;
   }
   return i;
 }
