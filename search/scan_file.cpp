@@ -71,8 +71,8 @@ bool HitScanner::HitAcrossBoundary(std::string_view block) const {
   return false;
 }
 
-// Keeps the last overlap bytes before the next block, none from before from: those lie in
-// earlier lines, so no occurrence can reach from them into the next block.
+// Keeps the last overlap bytes for the next block, but none before from: they lie in earlier
+// lines, so no occurrence can reach from them into the next block.
 void HitScanner::KeepOverlap(std::string_view block, size_t from) {
   const size_t take = std::min(overlap, block.size() - from);
   const std::string_view tail = block.substr(block.size() - take);
