@@ -204,23 +204,5 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   }
 }
 
-TEST(ScanKernels, PortableFindAndCount) {
-  const scan::Kernels& portable = scan::PortableKernels;
-  const std::string text = "xxWortxWort";
-  EXPECT_EQ(portable.find(text.data(), text.size(), scan::PrepareNeedle("Wort")), 2u);
-  EXPECT_EQ(portable.find(text.data(), 5, scan::PrepareNeedle("Wort")), 5u);
-  EXPECT_EQ(portable.find(text.data(), text.size(), scan::PrepareNeedle("Worx")), text.size());
-  const std::string_view ends = "\n\r\n\r\r\0a\n"sv;
-  EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), false), 6u);
-  EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), true), 5u);
-  bool sawCR = false;
-  EXPECT_EQ(portable.countTerminators(ends.data(), ends.size(), sawCR), 7u);
-  EXPECT_TRUE(sawCR);
-  sawCR = false;
-  EXPECT_EQ(portable.countTerminators("a\nb\0", 4, sawCR), 2u);
-  EXPECT_FALSE(sawCR);
-  EXPECT_EQ(portable.findEnd("ab\0c", 4), 2u);
-}
-
 }  // namespace
 }  // namespace sucholin::testing
