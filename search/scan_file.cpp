@@ -23,7 +23,8 @@ class HitScanner {
 
  private:
   void Hit();
-  bool HitAcrossBoundary(std::string_view block);
+  uint64_t CountEnds(const char* text, size_t size);
+  bool HitAcrossBoundary(std::string_view block) const;
   void KeepOverlap(std::string_view block, size_t from);
 
   const scan::Kernels& kernels;
@@ -32,8 +33,8 @@ class HitScanner {
   int64_t line = 1;         // number of the line the scan stands in
   bool afterCR = false;     // the byte before the scan position is a CR
   bool inHitLine = false;   // the current line is listed; skip to its end
+  bool crSeen = false;      // the file has CRs, so CR LF pairs must be looked for
   std::string carry;        // the last bytes before the block, at most overlap of them
-  std::string joint;        // carry followed by the start of the block
   std::string hits;
 };
 
@@ -44,26 +45,44 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// An occurrence that starts in carry and ends in the block: it holds the block's first byte,
-// so it lies in the line the block starts in.
-bool HitScanner::HitAcrossBoundary(std::string_view block) {
-  joint.assign(carry);
-  joint.append(block.substr(0, overlap));
-  const size_t limit = std::min(joint.size(), carry.size() + overlap);
-  return kernels.find(joint.data(), limit, needle) < limit;
+// Without any CR every terminator byte ends a line, which is cheaper to count. Once a CR has
+// turned up, the file is counted the full way.
+uint64_t HitScanner::CountEnds(const char* text, size_t size) {
+  if (!crSeen && !afterCR) {
+    const uint64_t terminators = kernels.countTerminators(text, size, crSeen);
+    if (!crSeen) return terminators;
+  }
+  return kernels.countEnds(text, size, afterCR);
 }
 
-// Keeps the last overlap bytes before the next block, none from before from: those lie in
-// earlier lines, so no occurrence can reach from them into the next block.
+// An occurrence that starts in carry and ends in the block holds the block's first byte, so it
+// lies in the line the block starts in. Its start is a place where the rest of carry begins the
+// word; one that reaches beyond the block is found with a later block.
+bool HitScanner::HitAcrossBoundary(std::string_view block) const {
+  const std::string_view word = needle.word;
+  for (size_t start = carry.find(word[0]); start != std::string::npos;
+       start = carry.find(word[0], start + 1)) {
+    const size_t before = carry.size() - start;
+    if (word.substr(0, before) == std::string_view(carry).substr(start) &&
+        block.substr(0, word.size() - before) == word.substr(before)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Keeps the last overlap bytes for the next block, but none before from: they lie in earlier
+// lines, so no occurrence can reach from them into the next block.
 void HitScanner::KeepOverlap(std::string_view block, size_t from) {
   const size_t take = std::min(overlap, block.size() - from);
+  const std::string_view tail = block.substr(block.size() - take);
   if (from == 0 && take < overlap) {
     // A block shorter than the overlap: the older carried bytes stay in front of it.
     carry.erase(0, carry.size() - std::min(carry.size(), overlap - take));
+    carry.append(tail);
   } else {
-    carry.clear();
+    carry.assign(tail);
   }
-  carry.append(block.substr(block.size() - take));
 }
 
 void HitScanner::ScanBlock(std::string_view block) {
@@ -82,13 +101,12 @@ void HitScanner::ScanBlock(std::string_view block) {
     }
     const size_t rest = size - pos;
     const size_t at = kernels.find(text + pos, rest, needle);
+    line += static_cast<int64_t>(CountEnds(text + pos, at));
     if (at == rest) {
-      line += static_cast<int64_t>(kernels.countEnds(text + pos, rest, afterCR));
       if (rest > 0) afterCR = text[size - 1] == '\r';
       KeepOverlap(block, pos);
       return;
     }
-    line += static_cast<int64_t>(kernels.countEnds(text + pos, at, afterCR));
     Hit();
     pos += at + needle.word.size();
   }

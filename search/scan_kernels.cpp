@@ -58,6 +58,15 @@ uint64_t CountEndsPortable(const char* text, size_t size, bool afterCR) {
   return ends;
 }
 
+uint64_t CountTerminatorsPortable(const char* text, size_t size, bool& sawCR) {
+  uint64_t count = 0;
+  for (size_t i = 0; i < size; ++i) {
+    count += text[i] == '\r' || text[i] == '\n' || text[i] == '\0';
+    sawCR = sawCR || text[i] == '\r';
+  }
+  return count;
+}
+
 size_t FindEndPortable(const char* text, size_t size) {
   for (size_t i = 0; i < size; ++i) {
     if (text[i] == '\r' || text[i] == '\n' || text[i] == '\0') return i;
@@ -83,6 +92,7 @@ Needle PrepareNeedle(std::string_view word) {
   return needle;
 }
 
-const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable, FindEndPortable};
+const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable,
+                                  CountTerminatorsPortable, FindEndPortable};
 
 }  // namespace sucholin::scan

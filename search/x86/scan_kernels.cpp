@@ -3,6 +3,7 @@
 
 #include <immintrin.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace sucholin::scan {
@@ -97,6 +98,33 @@ uint64_t CountEndsSse2(const char* text, size_t size, bool afterCR) {
   return ends;
 }
 
+uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
+  if (size < 16) return PortableKernels.countTerminators(text, size, sawCR);
+  const __m128i cr = _mm_set1_epi8('\r');
+  uint64_t total = 0;
+  __m128i anyCR = _mm_setzero_si128();
+  size_t i = 0;
+  while (i + 16 <= size) {
+    const size_t groupEnd = std::min(size, i + 255 * 16);
+    __m128i counts = _mm_setzero_si128();
+    for (; i + 16 <= groupEnd; i += 16) {
+      const __m128i x = Load16(text + i);
+      anyCR = _mm_or_si128(anyCR, _mm_cmpeq_epi8(x, cr));
+      counts = _mm_sub_epi8(counts, Terminators16(x));
+    }
+    total += Sum16(counts);
+  }
+  auto mask = [](__m128i lanes) { return static_cast<uint32_t>(_mm_movemask_epi8(lanes)); };
+  if (i < size) {
+    const size_t j = size - 16;
+    const __m128i x = Load16(text + j);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators16(x)) >> (i - j)));
+    anyCR = _mm_or_si128(anyCR, _mm_cmpeq_epi8(x, cr));
+  }
+  sawCR = sawCR || mask(anyCR) != 0;
+  return total;
+}
+
 size_t FindEndSse2(const char* text, size_t size) {
   if (size < 16) return PortableKernels.findEnd(text, size);
   auto terminators = [&](size_t i) {
@@ -143,26 +171,52 @@ SUCHOLIN_AVX2 uint64_t Sum32(__m256i counts) {
          static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(pair, pair)));
 }
 
+// The first step of 64 starts from i on with a candidate, or the first i with fewer than 64
+// starts left. Kept apart from the word comparison so that this loop holds everything in registers.
+__attribute__((noinline)) SUCHOLIN_AVX2 size_t NextCandidatesAvx2(const char* a, const char* b,
+                                                                    size_t i, size_t starts,
+                                                                    __m256i first, __m256i second) {
+  for (; i + 64 <= starts; i += 64) {
+    const __m256i low = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i), first),
+                                         _mm256_cmpeq_epi8(Load32(b + i), second));
+    const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i + 32), first),
+                                          _mm256_cmpeq_epi8(Load32(b + i + 32), second));
+    const __m256i any = _mm256_or_si256(low, high);
+    if (_mm256_movemask_epi8(any) != 0) break;
+  }
+  return i;
+}
+
 SUCHOLIN_AVX2 size_t FindAvx2(const char* text, size_t size, const Needle& needle) {
   const size_t m = needle.word.size();
   if (size < m || size - m + 1 < 32) return FindSse2(text, size, needle);
   const size_t starts = size - m + 1;
+  const char* const a = text + needle.first;
+  const char* const b = text + needle.second;
   const __m256i first = _mm256_set1_epi8(needle.word[needle.first]);
   const __m256i second = _mm256_set1_epi8(needle.word[needle.second]);
-  auto filter = [&](size_t i) SUCHOLIN_AVX2 {
-    const __m256i a = _mm256_cmpeq_epi8(Load32(text + i + needle.first), first);
-    const __m256i b = _mm256_cmpeq_epi8(Load32(text + i + needle.second), second);
-    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(a, b)));
+  auto candidates = [&](size_t i) SUCHOLIN_AVX2 {
+    return static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_and_si256(
+        _mm256_cmpeq_epi8(Load32(a + i), first), _mm256_cmpeq_epi8(Load32(b + i), second))));
   };
   size_t i = 0;
-  for (; i + 32 <= starts; i += 32) {
-    if (const uint32_t mask = filter(i); mask != 0) {
-      if (const size_t at = CheckCandidates(text, i, mask, needle); at != NoMatch) return at;
+  for (;;) {
+    i = NextCandidatesAvx2(a, b, i, starts, first, second);
+    if (i + 64 > starts) break;
+    if (const size_t at = CheckCandidates(text, i, candidates(i), needle); at != NoMatch) return at;
+    if (const size_t at = CheckCandidates(text, i + 32, candidates(i + 32), needle); at != NoMatch) {
+      return at;
     }
+    i += 64;
+  }
+  if (i + 32 <= starts) {
+    if (const size_t at = CheckCandidates(text, i, candidates(i), needle); at != NoMatch) return at;
+    i += 32;
   }
   if (i < starts) {
+    // The last 32 starts again, without those already tried.
     const size_t j = starts - 32;
-    const uint32_t mask = filter(j) & (~0u << (i - j));
+    const uint32_t mask = candidates(j) & (~0u << (i - j));
     if (const size_t at = CheckCandidates(text, j, mask, needle); at != NoMatch) return at;
   }
   return size;
@@ -170,30 +224,75 @@ SUCHOLIN_AVX2 size_t FindAvx2(const char* text, size_t size, const Needle& needl
 
 SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR) {
   if (size < 32) return CountEndsSse2(text, size, afterCR);
+  auto ends = [&](size_t i) SUCHOLIN_AVX2 { return Ends32(Load32(text + i), Load32(text + i - 1)); };
   // Shift the first chunk up by one byte across its two lanes and put the carried CR below it.
   const __m256i x = Load32(text);
   const __m256i shifted = _mm256_alignr_epi8(x, _mm256_permute2x128_si256(x, x, 0x08), 15);
   const __m256i prev = _mm256_or_si256(shifted, _mm256_set_epi64x(0, 0, 0, afterCR ? '\r' : 0));
-  __m256i counts = _mm256_sub_epi8(_mm256_setzero_si256(), Ends32(x, prev));
-  uint64_t ends = 0;
-  int pending = 1;
+  uint64_t total = static_cast<uint64_t>(
+      __builtin_popcount(static_cast<uint32_t>(_mm256_movemask_epi8(Ends32(x, prev)))));
   size_t i = 32;
-  for (; i + 32 <= size; i += 32) {
-    counts = _mm256_sub_epi8(counts, Ends32(Load32(text + i), Load32(text + i - 1)));
-    if (++pending == 255) {
-      ends += Sum32(counts);
-      counts = _mm256_setzero_si256();
-      pending = 0;
+  while (i + 32 <= size) {
+    // Byte counters hold at most 255, so they are summed up after at most 255 chunks each.
+    const size_t groupEnd = std::min(size, i + 2 * 255 * 32);
+    __m256i counts0 = _mm256_setzero_si256();
+    __m256i counts1 = _mm256_setzero_si256();
+    for (; i + 64 <= groupEnd; i += 64) {
+      counts0 = _mm256_sub_epi8(counts0, ends(i));
+      counts1 = _mm256_sub_epi8(counts1, ends(i + 32));
     }
+    if (i + 32 <= groupEnd) {
+      counts0 = _mm256_sub_epi8(counts0, ends(i));
+      i += 32;
+    }
+    total += Sum32(counts0) + Sum32(counts1);
   }
-  ends += Sum32(counts);
   if (i < size) {
     const size_t j = size - 32;
-    const auto mask = static_cast<uint32_t>(
-        _mm256_movemask_epi8(Ends32(Load32(text + j), Load32(text + j - 1))));
-    ends += static_cast<uint64_t>(__builtin_popcount(mask >> (i - j)));
+    const auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(ends(j)));
+    total += static_cast<uint64_t>(__builtin_popcount(mask >> (i - j)));
   }
-  return ends;
+  return total;
+}
+
+SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool& sawCR) {
+  if (size < 32) return CountTerminatorsSse2(text, size, sawCR);
+  const __m256i cr = _mm256_set1_epi8('\r');
+  uint64_t total = 0;
+  __m256i anyCR = _mm256_setzero_si256();
+  size_t i = 0;
+  while (i + 64 <= size) {
+    const size_t groupEnd = std::min(size, i + 255 * 64);
+    __m256i counts0 = _mm256_setzero_si256();
+    __m256i counts1 = _mm256_setzero_si256();
+    for (; i + 64 <= groupEnd; i += 64) {
+      const __m256i x0 = Load32(text + i);
+      const __m256i x1 = Load32(text + i + 32);
+      anyCR = _mm256_or_si256(anyCR, _mm256_or_si256(_mm256_cmpeq_epi8(x0, cr),
+                                                     _mm256_cmpeq_epi8(x1, cr)));
+      counts0 = _mm256_sub_epi8(counts0, Terminators32(x0));
+      counts1 = _mm256_sub_epi8(counts1, Terminators32(x1));
+    }
+    total += Sum32(counts0) + Sum32(counts1);
+  }
+  auto mask = [](__m256i lanes) SUCHOLIN_AVX2 {
+    return static_cast<uint32_t>(_mm256_movemask_epi8(lanes));
+  };
+  // At most 63 bytes are left: one whole chunk, then the last 32 again without those counted.
+  if (i + 32 <= size) {
+    const __m256i x = Load32(text + i);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x))));
+    anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
+    i += 32;
+  }
+  if (i < size) {
+    const size_t j = size - 32;
+    const __m256i x = Load32(text + j);
+    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x)) >> (i - j)));
+    anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
+  }
+  sawCR = sawCR || !_mm256_testz_si256(anyCR, anyCR);
+  return total;
 }
 
 SUCHOLIN_AVX2 size_t FindEndAvx2(const char* text, size_t size) {
@@ -222,8 +321,8 @@ bool CpuHasAvx2() {
 }  // namespace
 
 std::span<const Kernels> KernelChoices() {
-  static const Kernels all[] = {{"avx2", FindAvx2, CountEndsAvx2, FindEndAvx2},
-                                {"sse2", FindSse2, CountEndsSse2, FindEndSse2},
+  static const Kernels all[] = {{"avx2", FindAvx2, CountEndsAvx2, CountTerminatorsAvx2, FindEndAvx2},
+                                {"sse2", FindSse2, CountEndsSse2, CountTerminatorsSse2, FindEndSse2},
                                 PortableKernels};
   static const bool avx2 = CpuHasAvx2();
   return avx2 ? std::span<const Kernels>(all) : std::span<const Kernels>(all).subspan(1);

@@ -43,12 +43,17 @@ std::string MakeWord(uint8_t lengthByte, const uint8_t* data, size_t size) {
   return word;
 }
 
-std::string ScratchPath() {
-  const std::filesystem::path shm("/dev/shm");
-  const std::filesystem::path folder =
-      std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-  return (folder / ("sucholin-fuzz-" + std::to_string(getpid()) + ".txt")).string();
-}
+// The file every input is written to, in memory where possible; removed when the run ends.
+struct ScratchFile {
+  ScratchFile() {
+    const std::filesystem::path shm("/dev/shm");
+    const std::filesystem::path folder =
+        std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+    path = (folder / ("sucholin-fuzz-" + std::to_string(getpid()) + ".txt")).string();
+  }
+  ~ScratchFile() { std::remove(path.c_str()); }
+  std::string path;
+};
 
 std::string ReferenceHits(const std::string& path, std::string_view word) {
   std::string hits;
@@ -77,6 +82,12 @@ void CheckKernels(const std::string& text, std::string_view word) {
       const size_t size = text.size() - from;
       Check(kernels.find(at, size, needle) == portable.find(at, size, needle), kernels.name);
       Check(kernels.findEnd(at, size) == portable.findEnd(at, size), kernels.name);
+      bool sawCR = false;
+      bool portableSawCR = false;
+      Check(kernels.countTerminators(at, size, sawCR) ==
+                    portable.countTerminators(at, size, portableSawCR) &&
+                sawCR == portableSawCR,
+            kernels.name);
       Check(kernels.countEnds(at, size, from % 2 == 1) == portable.countEnds(at, size, from % 2 == 1),
             kernels.name);
     }
@@ -89,7 +100,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   const std::string word = MakeWord(data[0], data + 1, size - 1);
   const std::string content = MakeContent(data + 1, size - 1);
-  static const std::string path = ScratchPath();
+  static const ScratchFile scratch;
+  const std::string& path = scratch.path;
   {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));

@@ -181,6 +181,12 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
                   portable.countEnds(text.data(), size, afterCR))
             << "size " << size;
       }
+      bool sawCR = false;
+      bool portableSawCR = false;
+      ASSERT_EQ(kernels.countTerminators(text.data(), size, sawCR),
+                portable.countTerminators(text.data(), size, portableSawCR))
+          << "size " << size;
+      ASSERT_EQ(sawCR, portableSawCR) << "size " << size;
       ASSERT_EQ(kernels.findEnd(text.data(), size), portable.findEnd(text.data(), size));
       const std::string word = RandomText(random, std::uniform_int_distribution<size_t>(1, 4)(random));
       const scan::Needle needle = scan::PrepareNeedle(word);
@@ -196,18 +202,6 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
       }
     }
   }
-}
-
-TEST(ScanKernels, PortableFindAndCount) {
-  const scan::Kernels& portable = scan::PortableKernels;
-  const std::string text = "xxWortxWort";
-  EXPECT_EQ(portable.find(text.data(), text.size(), scan::PrepareNeedle("Wort")), 2u);
-  EXPECT_EQ(portable.find(text.data(), 5, scan::PrepareNeedle("Wort")), 5u);
-  EXPECT_EQ(portable.find(text.data(), text.size(), scan::PrepareNeedle("Worx")), text.size());
-  const std::string_view ends = "\n\r\n\r\r\0a\n"sv;
-  EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), false), 6u);
-  EXPECT_EQ(portable.countEnds(ends.data(), ends.size(), true), 5u);
-  EXPECT_EQ(portable.findEnd("ab\0c", 4), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+// Reads the named files in 4096-byte blocks through the search core's file layer, and nothing else.
+#include <cstdio>
+#include <cstdint>
+
+#include "search/file_layer.h"
+#include "search/search.h"
+
+int main(int argc, char** argv) {
+  namespace layer = sucholin::file_layer;
+  char block[sucholin::LineReader::BlockSize];
+  uint64_t total = 0;
+  for (int i = 1; i < argc; ++i) {
+    const intptr_t handle = layer::OpenRead(argv[i]);
+    if (handle == layer::NoHandle) {
+      std::fprintf(stderr, "read_blocks: %s cannot be opened\n", argv[i]);
+      return 2;
+    }
+    while (const int32_t got = layer::ReadBlock(handle, block, sizeof block)) total += got;
+    layer::Close(handle);
+  }
+  std::printf("%llu\n", static_cast<unsigned long long>(total));
+  return 0;
+}
