@@ -5,7 +5,9 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <type_traits>
 
 #include "shell/shell.h"
@@ -38,8 +40,14 @@ Function LookUp(HMODULE library, const char* name) {
 // Selects the initial folder as the dialog opens; the data is that folder's text.
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
   const auto* folder = reinterpret_cast<const char*>(data);
-  if (message == BFFM_INITIALIZED && folder && *folder) {
-    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, data);
+  if (message != BFFM_INITIALIZED || !folder || !*folder) return 0;
+  SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, data);
+  // Wine's shell does not take forward slashes ("c:/") as separators the way Windows does.
+  // Asking again with backslashes selects that folder there; on Windows it is the same one.
+  std::string backslashed(folder);
+  std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+  if (backslashed != folder) {
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(backslashed.c_str()));
   }
   return 0;
 }
