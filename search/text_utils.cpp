@@ -1,0 +1,82 @@
+// Byte-wise text operations: substring position, decimal numbers, path parts, equality.
+#include <algorithm>
+#include <cstring>
+
+#include "search/search.h"
+
+namespace sucholin {
+namespace {
+
+// Texts never exceed what a signed 32-bit length can hold; a longer view is cut there.
+int32_t Length(std::string_view text) {
+  return static_cast<int32_t>(std::min<size_t>(text.size(), INT32_MAX));
+}
+
+// A leading double-quote character encloses the path and is not part of it.
+size_t QuotedStart(std::string_view path) { return !path.empty() && path[0] == '"' ? 1 : 0; }
+
+}  // namespace
+
+int32_t FindText(std::string_view in, std::string_view word, int32_t start) {
+  const int32_t n = Length(in);
+  const int32_t m = Length(word);
+  if (n == 0 || m == 0) return 0;
+  start = std::clamp(start, int32_t{1}, n + 1);
+  // Positions after n - m + 1 would need bytes beyond the text.
+  for (int32_t pos = start; pos <= n - m + 1; ++pos) {
+    if (std::memcmp(in.data() + (pos - 1), word.data(), static_cast<size_t>(m)) == 0) return pos;
+  }
+  return 0;
+}
+
+std::string NumberText(int64_t value) {
+  // Work on the magnitude as unsigned so that the smallest value has one too.
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  char digits[20];
+  size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  std::string text;
+  text.reserve(count + 1);
+  if (value < 0) text += '-';
+  while (count > 0) text += digits[--count];
+  return text;
+}
+
+std::string NumberText(int32_t value) { return NumberText(static_cast<int64_t>(value)); }
+
+int32_t TextLength(std::string_view text) { return Length(text); }
+
+std::string RightPart(std::string_view text, int32_t count) {
+  const int32_t m = std::min(Length(text), std::max(count, int32_t{0}));
+  return std::string(text.substr(text.size() - static_cast<size_t>(m)));
+}
+
+std::string ExtensionPart(std::string_view path) {
+  const size_t mark = path.find_last_of("./\\");
+  if (mark == std::string_view::npos || path[mark] != '.') return {};
+  const std::string_view after = path.substr(mark + 1);
+  return std::string(after.substr(0, after.find('"')));
+}
+
+std::string FileNamePart(std::string_view path) {
+  size_t start = QuotedStart(path);
+  const size_t last = path.find_last_of("/\\");
+  if (last != std::string_view::npos) start = last + 1;
+  const std::string_view name = path.substr(start);
+  return std::string(name.substr(0, name.find('"')));
+}
+
+std::string FolderPart(std::string_view path) {
+  const size_t start = QuotedStart(path);
+  // Separators after the first vertical bar do not count.
+  const size_t last = path.substr(0, path.find('|')).find_last_of("/\\");
+  if (last == std::string_view::npos) return {};
+  return std::string(path.substr(start, last + 1 - start));
+}
+
+bool TextEquals(std::string_view a, std::string_view b) { return a == b; }
+
+}  // namespace sucholin

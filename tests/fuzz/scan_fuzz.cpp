@@ -1,0 +1,106 @@
+// Fuzzes ScanFile against the line-by-line search, and the vector kernels against the portable ones.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "search/scan_kernels.h"
+#include "search/search.h"
+
+namespace {
+
+using namespace sucholin;
+
+// Input bytes become file bytes of a, b, CR, LF and NUL. A byte from 0xF0 repeats the byte
+// before it, so that short inputs still make lines and words that cross 4096-byte blocks.
+std::string MakeContent(const uint8_t* data, size_t size) {
+  static constexpr char Alphabet[] = {'a', 'a', 'a', 'a', 'b', 'b', 'b', 'b',
+                                      'a', 'b', '\r', '\n', '\0', '\r', '\n', 'b'};
+  std::string content;
+  for (size_t i = 0; i < size; ++i) {
+    if (data[i] >= 0xF0 && !content.empty()) {
+      content.append(static_cast<size_t>(data[i] - 0xEF) * 257, content.back());
+    } else {
+      content += Alphabet[data[i] & 0x0F];
+    }
+  }
+  return content;
+}
+
+// Mostly of a and b; now and then with a line-end byte, which no line can hold.
+std::string MakeWord(uint8_t lengthByte, const uint8_t* data, size_t size) {
+  std::string word;
+  const size_t length = 1 + lengthByte % 7;
+  for (size_t i = 0; i < length; ++i) {
+    const uint8_t bits = i < size ? data[i] : 0;
+    word += (lengthByte & 0x80) != 0 && bits % 11 == 0 ? "\r\n"[bits % 2] : "ab"[bits % 2];
+  }
+  return word;
+}
+
+std::string ScratchPath() {
+  const std::filesystem::path shm("/dev/shm");
+  const std::filesystem::path folder =
+      std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+  return (folder / ("sucholin-fuzz-" + std::to_string(getpid()) + ".txt")).string();
+}
+
+std::string ReferenceHits(const std::string& path, std::string_view word) {
+  std::string hits;
+  LineReader reader;
+  if (!reader.OpenForReading(path)) std::abort();
+  int64_t line = 0;
+  do {
+    ++line;
+    if (FindText(reader.ReadLine(), word, 1) != 0) hits += "," + NumberText(line);
+  } while (!reader.AtEnd());
+  return hits.empty() ? hits : hits.substr(1);
+}
+
+void Check(bool ok, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "scan_fuzz: %s\n", what);
+  std::abort();
+}
+
+void CheckKernels(const std::string& text, std::string_view word) {
+  const scan::Kernels& portable = scan::PortableKernels;
+  const scan::Needle needle = scan::PrepareNeedle(word);
+  for (const scan::Kernels& kernels : scan::KernelChoices()) {
+    for (size_t from : {size_t{0}, text.size() / 3}) {
+      const char* at = text.data() + from;
+      const size_t size = text.size() - from;
+      Check(kernels.find(at, size, needle) == portable.find(at, size, needle), kernels.name);
+      Check(kernels.findEnd(at, size) == portable.findEnd(at, size), kernels.name);
+      Check(kernels.countEnds(at, size, from % 2 == 1) == portable.countEnds(at, size, from % 2 == 1),
+            kernels.name);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  const std::string word = MakeWord(data[0], data + 1, size - 1);
+  const std::string content = MakeContent(data + 1, size - 1);
+  static const std::string path = ScratchPath();
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  }
+  std::string row;
+  ScanFile(path, word, "f", [&](std::string_view text) {
+    Check(row.empty(), "more than one row");
+    row = text;
+  });
+  const std::string hits = ReferenceHits(path, word);
+  Check(row == (hits.empty() ? std::string() : "f\n" + hits), "ScanFile differs from the line loop");
+  CheckKernels(content, word);
+  return 0;
+}
