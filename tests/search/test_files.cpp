@@ -13,8 +13,9 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
   static std::atomic<int> serial{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  root = fs::temp_directory_path() /
-         ("sucholin-test-" + std::to_string(stamp) + "-" + std::to_string(serial++));
+  std::string name = "sucholin-test-";  // appended step by step: GCC 12 warns on "..." + string&&
+  name += std::to_string(stamp) + "-" + std::to_string(serial++);
+  root = fs::temp_directory_path() / name;
   fs::create_directories(root);
 }
 

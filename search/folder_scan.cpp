@@ -1,0 +1,43 @@
+// Lists the chosen folder once and keeps the names of its files with a searched extension.
+#include "search/search.h"
+
+namespace sucholin {
+namespace {
+
+bool HasCandidateExtension(const std::string& name) {
+  const std::string ext = ExtensionPart(name);
+  for (std::string_view candidate : CandidateExtensions) {
+    if (TextEquals(ext, candidate)) return true;
+  }
+  return false;
+}
+
+// Stores at slot CandidateCount; a folder with more qualifying files than slots grows the list
+// instead of losing names.
+void StoreCandidate(const std::string& name) {
+  const size_t slot = static_cast<size_t>(CandidateCount);
+  if (slot < CandidateList.size()) {
+    CandidateList[slot] = name;
+  } else {
+    CandidateList.resize(slot);
+    CandidateList.push_back(name);
+  }
+  ++CandidateCount;
+}
+
+}  // namespace
+
+void CollectCandidates(const std::string& folder,
+                       const std::function<void(const std::string&)>& showFolder) {
+  DirectoryListing listing;
+  if (!listing.OpenListing(folder, "*.*")) return;
+  while (listing.NextEntry()) {
+    if (listing.EntryKind() != DirectoryListing::File) continue;
+    const std::string name = listing.EntryName();
+    if (HasCandidateExtension(name)) StoreCandidate(name);
+    showFolder(folder);
+  }
+  listing.CloseListing();
+}
+
+}  // namespace sucholin

@@ -1,0 +1,127 @@
+// Folder scan cases that only POSIX can set up: links, FIFOs and its own path limit.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <climits>
+#include <filesystem>
+#include <thread>
+
+#include "search/search.h"
+#include "tests/search/search_state.h"
+#include "tests/search/test_files.h"
+
+namespace sucholin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Candidates;
+using testing::FolderRows;
+using testing::TempFolder;
+using Names = std::vector<std::string>;
+
+class PosixFolderScan : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetSearchState(); }
+  void TearDown() override { ResetSearchState(); }
+
+  void Choose(const std::string& folder) {
+    ChosenFolder = folder;
+    CandidateCount = 0;
+    CollectCandidates(folder, [this](const std::string&) { ++shown; });
+  }
+
+  static Names Sorted(Names names) {
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  int shown = 0;
+};
+
+TEST_F(PosixFolderScan, LinksCountAsWhatTheyLeadTo) {
+  TempFolder folder;
+  TempFolder elsewhere;
+  const std::string target = elsewhere.Write("ziel", "\nWort\n");
+  elsewhere.MakeFolder("ordner.txt");
+  fs::create_symlink(target, folder.Path("datei.txt"));
+  fs::create_directory_symlink(elsewhere.Path("ordner.txt"), folder.Path("ordner.txt"));
+  fs::create_symlink(elsewhere.Path("gone"), folder.Path("verwaist.txt"));
+
+  Choose(folder.Text());
+
+  EXPECT_EQ(Sorted(Candidates()), (Names{"datei.txt", "verwaist.txt"}));
+  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(FolderRows("Wort"), Names{"datei.txt\n2"});
+}
+
+TEST_F(PosixFolderScan, AFifoIsACandidateThatTheSearchPassesWithoutWaiting) {
+  TempFolder folder;
+  folder.Write("a.txt", "Wort");
+  const std::string fifo = folder.Path("f.txt");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+
+  Choose(folder.Text());
+  ASSERT_EQ(Sorted(Candidates()), (Names{"a.txt", "f.txt"}));
+
+  // A search stuck on the FIFO is freed by a writer coming and going, so the test fails
+  // instead of hanging.
+  std::atomic<bool> done{false};
+  std::atomic<bool> freed{false};
+  std::thread watchdog([&] {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+          freed = true;
+          close(writer);
+        }
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  });
+  const Names rows = FolderRows("Wort");
+  done = true;
+  watchdog.join();
+
+  EXPECT_FALSE(freed);
+  EXPECT_EQ(rows, Names{"a.txt\n1"});
+}
+
+// Pads a folder text with "./" steps (one byte more with a "//" step) to exactly length bytes;
+// it still names the same folder.
+std::string Padded(const std::string& folder, size_t length) {
+  std::string text = folder;
+  if ((length - text.size()) % 2 != 0) text += '/';
+  while (text.size() < length) text += "./";
+  return text;
+}
+
+TEST_F(PosixFolderScan, AFolderTextBeyondThePathLimitCannotBeListed) {
+  TempFolder folder;
+  folder.Write("a.txt", "Wort");
+
+  // With its closing zero the longest text fills PATH_MAX exactly.
+  Choose(Padded(folder.Text(), PATH_MAX - 1));
+  EXPECT_EQ(Candidates(), Names{"a.txt"});
+
+  shown = 0;
+  Choose(Padded(folder.Text(), PATH_MAX));
+  EXPECT_EQ(CandidateCount, 0);
+  EXPECT_EQ(shown, 0);
+
+  // A text without its closing separator gets one, which must fit as well.
+  std::string bare = Padded(folder.Text(), PATH_MAX - 1);
+  bare.back() = '.';
+  DirectoryListing listing;
+  EXPECT_FALSE(listing.OpenListing(bare, "*.*"));
+}
+
+}  // namespace
+}  // namespace sucholin

@@ -1,0 +1,38 @@
+// Reading the search state and the platform's own view of a folder, for the search tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "search/search.h"
+
+namespace sucholin::testing {
+
+// The names that count: slots 0 to CandidateCount - 1.
+inline std::vector<std::string> Candidates() {
+  return {CandidateList.begin(), CandidateList.begin() + CandidateCount};
+}
+
+inline std::vector<std::string> FolderRows(std::string_view word) {
+  std::vector<std::string> rows;
+  SearchFolder(word, [&](std::string_view row) { rows.emplace_back(row); });
+  return rows;
+}
+
+inline std::vector<std::string> FileRows(std::string_view word) {
+  std::vector<std::string> rows;
+  SearchFile(word, [&](std::string_view row) { rows.emplace_back(row); });
+  return rows;
+}
+
+// The folder's entries in the order the platform's own directory iteration gives them.
+inline std::vector<std::string> PlatformOrder(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  return names;
+}
+
+}  // namespace sucholin::testing
