@@ -530,7 +530,16 @@ TEST_F(Window32, ColourAnswersOnlyForOptionsAndResultFrame) {
       EXPECT_EQ(GetBkMode(dc), TRANSPARENT) << id;
     }
   }
-  for (int id : {PathField, SelectionFrame, SearchButton}) {
+  // The selection frame's inside is the window's background; no text colour is set for it.
+  SetTextColor(dc, RGB(1, 2, 3));
+  auto inside = reinterpret_cast<HBRUSH>(SendMessageA(Window(), WM_CTLCOLORSTATIC,
+                                                      reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(Control(SelectionFrame))));
+  LOGBRUSH frame{};
+  ASSERT_TRUE(GetObjectA(inside, sizeof frame, &frame));
+  EXPECT_EQ(frame.lbColor, PanelBlue);
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+  for (int id : {PathField, WordField, SearchButton}) {
     auto brush = reinterpret_cast<HBRUSH>(SendMessageA(Window(), WM_CTLCOLORSTATIC,
                                                        reinterpret_cast<WPARAM>(dc),
                                                        reinterpret_cast<LPARAM>(Control(id))));

@@ -145,10 +145,13 @@ void CreateControls() {
 }
 
 // Answers a control's colour request when the control has colours of its own. The selection
-// frame is only its sunken edge: it paints nothing inside, so the window shows through.
+// frame is only its sunken edge with the window's background inside. Painting nothing there
+// is not enough: Wine leaves the area under such a child unpainted, so the frame fills its
+// inside with the window's own brush, which looks the same.
 LRESULT AnswerColors(HDC dc, HWND control, bool& answered) {
-  answered = GetParent(control) == State.window && GetDlgCtrlID(control) == SelectionFrame;
-  if (answered) return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+  answered = GetParent(control) == State.window && GetDlgCtrlID(control) == SelectionFrame &&
+             State.background;
+  if (answered) return reinterpret_cast<LRESULT>(State.background.get());
   const auto found = State.colors.find(GetDlgCtrlID(control));
   answered = found != State.colors.end() && GetParent(control) == State.window;
   if (!answered) return 0;
