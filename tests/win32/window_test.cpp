@@ -343,6 +343,28 @@ TEST_F(Window32, NewRowsAreAppendedUnsortedWithoutMovingTheSelection) {
   EXPECT_EQ(GetControlState(ResultList), -1);
 }
 
+// Many rows come in during one search; they must neither cost a repaint each nor stay unpainted.
+TEST_F(Window32, RowsAddedInOneGoArePaintedOnceTheProgramWaits) {
+  const ULONGLONG start = GetTickCount64();
+  for (int i = 0; i < 500; ++i) AddRow(ResultList, -1, "zeit-" + std::to_string(i) + ".txt\n2");
+  EXPECT_LT(GetTickCount64() - start, 2500u);
+  PumpEvents(100);
+  HWND list = Control(ResultList);
+  EXPECT_TRUE(IsWindowVisible(list));
+  RECT row{LVIR_LABEL, 0, 0, 0};
+  SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+  HDC dc = GetDC(list);
+  int dark = 0;
+  for (int x = row.left; x < row.right; ++x) {
+    for (int y = row.top; y < row.bottom; ++y) {
+      const COLORREF pixel = GetPixel(dc, x, y);
+      if (GetRValue(pixel) < 100 && GetGValue(pixel) < 100 && GetBValue(pixel) < 100) ++dark;
+    }
+  }
+  ReleaseDC(list, dc);
+  EXPECT_GT(dark, 20) << "the first row's name is drawn";
+}
+
 TEST_F(Window32, ClickOnTheOtherOptionChecksItAndReportsOnlyIt) {
   PostClick(Control(FileOption), 5, 5);
   const std::vector<Event> actions = PumpActions();

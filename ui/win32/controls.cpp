@@ -16,6 +16,17 @@ namespace {
 using win32::ControlHandle;
 using win32::IsOptionButton;
 using win32::MutedEvents;
+using win32::ResumeListPainting;
+
+// The list whose painting AddRow held back, if any.
+HWND HeldList = nullptr;
+
+void HoldListPainting(HWND list) {
+  if (HeldList == list) return;
+  ResumeListPainting();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  HeldList = list;
+}
 
 HWND ListHandle(int32_t id) {
   HWND control = ControlHandle(id);
@@ -56,6 +67,14 @@ void UncheckGroup(HWND option) {
 }
 
 }  // namespace
+
+void win32::ResumeListPainting() {
+  if (!HeldList) return;
+  HWND list = HeldList;
+  HeldList = nullptr;
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
 
 void SetControlText(int32_t id, const std::string& text) {
   HWND control = ControlHandle(id);
@@ -102,6 +121,7 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
   HWND list = ListHandle(id);
   if (!list) return;
   MutedEvents muted;
+  HoldListPainting(list);
   std::vector<std::string> cells = CellTexts(text);
   LVITEMA item{};
   item.mask = LVIF_TEXT;

@@ -63,6 +63,7 @@ void RecordWindowEvent(EventKind kind) {
 
 Event WaitEvent() {
   using namespace win32;
+  ResumeListPainting();
   if (!Pending.empty()) return TakeNext();
 
   MSG message;
