@@ -44,5 +44,10 @@ test-fuzz: build-fuzz
 bench: deps build-linux
 	bench/run
 
+# Starts Sucholin.exe under Wine on the current display, in a prefix of its own.
+run-windows: deps build-windows
+	WINEPREFIX=$(CURDIR)/build/windows/run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+	  wine build/windows/bin/Sucholin.exe
+
 clean:
 	rm -rf build

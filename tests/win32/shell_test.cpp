@@ -129,14 +129,21 @@ void Pump(DWORD milliseconds) {
   }
 }
 
+// Activation travels through the X server; it can take a moment to settle.
+bool BringToFront(HWND window) {
+  for (int i = 0; i < 100 && GetForegroundWindow() != window; ++i) {
+    SetForegroundWindow(window);
+    Pump(20);
+  }
+  return GetForegroundWindow() == window;
+}
+
 // The program's window, in front, as it is when the user clicks something in it.
 class WithForegroundWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     front = MakeTopLevel("vorn");
-    SetForegroundWindow(front);
-    Pump(50);
-    ASSERT_EQ(GetForegroundWindow(), front);
+    ASSERT_TRUE(BringToFront(front));
   }
   void TearDown() override {
     DestroyWindow(front);
@@ -151,8 +158,6 @@ TEST_F(WithForegroundWindow, GuardDisablesOnlyThisThreadsOtherVisibleEnabledWind
   ShowWindow(hidden, SW_HIDE);
   HWND disabled = MakeTopLevel("gesperrt");
   EnableWindow(disabled, FALSE);
-  SetForegroundWindow(front);
-  Pump(50);
 
   std::atomic<HWND> foreign = nullptr;
   std::atomic<bool> done = false;
@@ -162,9 +167,8 @@ TEST_F(WithForegroundWindow, GuardDisablesOnlyThisThreadsOtherVisibleEnabledWind
     DestroyWindow(foreign);
   });
   while (!foreign) Pump(5);
-  // A new window of the other thread came to the front; the program's window goes back there.
-  SetForegroundWindow(front);
-  Pump(50);
+  // New windows came to the front; the program's window goes back there.
+  EXPECT_TRUE(BringToFront(front));
 
   EXPECT_EQ(DialogOwner(), front);
   BeginModal();
