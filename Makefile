@@ -54,5 +54,10 @@ package: deps
 bench: deps build-linux
 	bench/run
 
+# Starts Sucholin.exe under Wine on the current display, in a prefix of its own.
+run-windows: deps build-windows
+	WINEPREFIX=$(CURDIR)/build/windows/run-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+	  wine build/windows/bin/Sucholin.exe
+
 clean:
 	rm -rf build
