@@ -19,20 +19,7 @@ using testing::PlatformOrder;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-class FolderScan : public ::testing::Test {
- protected:
-  void SetUp() override { ResetSearchState(); }
-  void TearDown() override { ResetSearchState(); }
-
-  // What the select button does in folder mode once the chooser answered folder.
-  void Choose(const std::string& folder) {
-    ChosenFolder = folder;
-    CandidateCount = 0;
-    CollectCandidates(folder, [this](const std::string& text) { shown.push_back(text); });
-  }
-
-  Names shown;  // every text handed to showFolder
-};
+using FolderScan = testing::SearchStateTest;
 
 // The platform's order, keeping only the names in wanted.
 Names InPlatformOrder(const TempFolder& folder, const std::set<std::string>& wanted) {

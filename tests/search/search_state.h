@@ -1,6 +1,9 @@
 // Reading the search state and the platform's own view of a folder, for the search tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -25,6 +28,27 @@ inline std::vector<std::string> FileRows(std::string_view word) {
   SearchFile(word, [&](std::string_view row) { rows.emplace_back(row); });
   return rows;
 }
+
+inline std::vector<std::string> Sorted(std::vector<std::string> names) {
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Starts and ends every test with the state of a fresh program.
+class SearchStateTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetSearchState(); }
+  void TearDown() override { ResetSearchState(); }
+
+  // What the select button does in folder mode once the chooser answered folder.
+  void Choose(const std::string& folder) {
+    ChosenFolder = folder;
+    CandidateCount = 0;
+    CollectCandidates(folder, [this](const std::string& text) { shown.push_back(text); });
+  }
+
+  std::vector<std::string> shown;  // every text handed to showFolder
+};
 
 // The folder's entries in the order the platform's own directory iteration gives them.
 inline std::vector<std::string> PlatformOrder(const std::filesystem::path& folder) {

@@ -14,10 +14,8 @@ using testing::FolderRows;
 using testing::TempFolder;
 using Rows = std::vector<std::string>;
 
-class WordSearch : public ::testing::Test {
+class WordSearch : public testing::SearchStateTest {
  protected:
-  void SetUp() override { ResetSearchState(); }
-  void TearDown() override { ResetSearchState(); }
 
   // Fills the first slots with names, as a folder scan would.
   void Prepare(const TempFolder& folder, const std::vector<std::string>& names) {

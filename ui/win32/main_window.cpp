@@ -53,7 +53,7 @@ struct WindowState {
 
 WindowState State;
 
-struct ControlSpec {
+struct ControlLayout {
   int32_t id;
   const char* className;
   const char* text;
@@ -65,28 +65,28 @@ struct ControlSpec {
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
 
 // In creation order, which is also the stacking and keyboard order.
-const ControlSpec FolderOptionSpec{FolderOption, "Button", texts::FolderOptionText,
+const ControlLayout FolderOptionLayout{FolderOption, "Button", texts::FolderOptionText,
                                    Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 25, 80, 17};
-const ControlSpec FileOptionSpec{FileOption, "Button", texts::FileOptionText,
+const ControlLayout FileOptionLayout{FileOption, "Button", texts::FileOptionText,
                                  Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 42, 95, 23};
-const ControlSpec SelectionFrameSpec{SelectionFrame, "Static", "", Child | WS_CLIPSIBLINGS,
+const ControlLayout SelectionFrameLayout{SelectionFrame, "Static", "", Child | WS_CLIPSIBLINGS,
                                      WS_EX_CLIENTEDGE, 10, 10, 105, 70};
-const ControlSpec PathFieldSpec{PathField, "Edit", "",
+const ControlLayout PathFieldLayout{PathField, "Edit", "",
                                 Child | ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP,
                                 WS_EX_CLIENTEDGE, 120, 10, 260, 25};
-const ControlSpec WordFieldSpec{WordField, "Edit", "", Child | ES_AUTOHSCROLL | WS_TABSTOP,
+const ControlLayout WordFieldLayout{WordField, "Edit", "", Child | ES_AUTOHSCROLL | WS_TABSTOP,
                                 WS_EX_CLIENTEDGE, 120, 35, 260, 25};
-const ControlSpec SelectButtonSpec{SelectButton, "Button", texts::SelectButtonText,
+const ControlLayout SelectButtonLayout{SelectButton, "Button", texts::SelectButtonText,
                                    Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 10, 65, 25};
-const ControlSpec SearchButtonSpec{SearchButton, "Button", texts::SearchButtonText,
+const ControlLayout SearchButtonLayout{SearchButton, "Button", texts::SearchButtonText,
                                    Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 37, 65, 25};
-const ControlSpec WebsiteButtonSpec{WebsiteButton, "Button", texts::WebsiteButtonText,
+const ControlLayout WebsiteButtonLayout{WebsiteButton, "Button", texts::WebsiteButtonText,
                                     Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 75, 290, 300, 25};
-const ControlSpec ResultListSpec{
+const ControlLayout ResultListLayout{
     ResultList, WC_LISTVIEWA, "",
     Child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
     10, 120, 429, 150};
-const ControlSpec ResultFrameSpec{ResultFrame, "Button", texts::ResultFrameText,
+const ControlLayout ResultFrameLayout{ResultFrame, "Button", texts::ResultFrameText,
                                   Child | BS_GROUPBOX, 0, 5, 105, 442, 175};
 
 bool IsOptionStyle(DWORD style) {
@@ -95,16 +95,16 @@ bool IsOptionStyle(DWORD style) {
 }
 
 // An option directly after a control that is not an option starts a group of its own.
-HWND CreateControl(const ControlSpec& spec) {
-  DWORD style = spec.style;
-  if (std::string_view(spec.className) == "Button" && IsOptionStyle(style)) {
+HWND CreateControl(const ControlLayout& layout) {
+  DWORD style = layout.style;
+  if (std::string_view(layout.className) == "Button" && IsOptionStyle(style)) {
     HWND last = GetWindow(State.window, GW_CHILD);
     if (last) last = GetWindow(last, GW_HWNDLAST);
     if (!last || !IsOptionButton(last)) style |= WS_GROUP;
   }
-  HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text, style, spec.x, spec.y,
-                                 spec.width, spec.height, State.window,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+  HWND control = CreateWindowExA(layout.exStyle, layout.className, layout.text, style, layout.x, layout.y,
+                                 layout.width, layout.height, State.window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                  GetModuleHandleA(nullptr), nullptr);
   if (control && (style & WS_TABSTOP)) State.tabStops.push_back(control);
   if (control) {
@@ -125,22 +125,22 @@ void AddColumn(HWND list, int position, const char* title, int width) {
 }
 
 void CreateControls() {
-  CreateControl(FolderOptionSpec);
+  CreateControl(FolderOptionLayout);
   SetControlColors(FolderOption, Rgb(0, 0, 0), PanelBlue);
-  CreateControl(FileOptionSpec);
+  CreateControl(FileOptionLayout);
   SetControlColors(FileOption, Rgb(0, 0, 0), PanelBlue);
   SetControlState(FolderOption, 1);
-  for (const ControlSpec* spec : {&SelectionFrameSpec, &PathFieldSpec, &WordFieldSpec,
-                                  &SelectButtonSpec, &SearchButtonSpec, &WebsiteButtonSpec}) {
-    CreateControl(*spec);
+  for (const ControlLayout* layout : {&SelectionFrameLayout, &PathFieldLayout, &WordFieldLayout,
+                                  &SelectButtonLayout, &SearchButtonLayout, &WebsiteButtonLayout}) {
+    CreateControl(*layout);
   }
-  if (HWND list = CreateControl(ResultListSpec)) {
+  if (HWND list = CreateControl(ResultListLayout)) {
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, texts::FileColumn, 140);
     AddColumn(list, 1, texts::LinesColumn, 500);
   }
-  CreateControl(ResultFrameSpec);
+  CreateControl(ResultFrameLayout);
   SetControlColors(ResultFrame, Rgb(0, 0, 0), PanelBlue);
 }
 

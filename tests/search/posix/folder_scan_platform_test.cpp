@@ -22,27 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Candidates;
 using testing::FolderRows;
+using testing::Sorted;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-class PosixFolderScan : public ::testing::Test {
- protected:
-  void SetUp() override { ResetSearchState(); }
-  void TearDown() override { ResetSearchState(); }
-
-  void Choose(const std::string& folder) {
-    ChosenFolder = folder;
-    CandidateCount = 0;
-    CollectCandidates(folder, [this](const std::string&) { ++shown; });
-  }
-
-  static Names Sorted(Names names) {
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  int shown = 0;
-};
+using PosixFolderScan = testing::SearchStateTest;
 
 TEST_F(PosixFolderScan, LinksCountAsWhatTheyLeadTo) {
   TempFolder folder;
@@ -56,7 +40,7 @@ TEST_F(PosixFolderScan, LinksCountAsWhatTheyLeadTo) {
   Choose(folder.Text());
 
   EXPECT_EQ(Sorted(Candidates()), (Names{"datei.txt", "verwaist.txt"}));
-  EXPECT_EQ(shown, 2);
+  EXPECT_EQ(shown.size(), 2u);
   EXPECT_EQ(FolderRows("Wort"), Names{"datei.txt\n2"});
 }
 
@@ -111,10 +95,10 @@ TEST_F(PosixFolderScan, AFolderTextBeyondThePathLimitCannotBeListed) {
   Choose(Padded(folder.Text(), PATH_MAX - 1));
   EXPECT_EQ(Candidates(), Names{"a.txt"});
 
-  shown = 0;
+  shown.clear();
   Choose(Padded(folder.Text(), PATH_MAX));
   EXPECT_EQ(CandidateCount, 0);
-  EXPECT_EQ(shown, 0);
+  EXPECT_TRUE(shown.empty());
 
   // A text without its closing separator gets one, which must fit as well.
   std::string bare = Padded(folder.Text(), PATH_MAX - 1);

@@ -17,27 +17,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Candidates;
 using testing::FolderRows;
+using testing::Sorted;
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-class WindowsFolderScan : public ::testing::Test {
- protected:
-  void SetUp() override { ResetSearchState(); }
-  void TearDown() override { ResetSearchState(); }
-
-  void Choose(const std::string& folder) {
-    ChosenFolder = folder;
-    CandidateCount = 0;
-    CollectCandidates(folder, [this](const std::string&) { ++shown; });
-  }
-
-  static Names Sorted(Names names) {
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  int shown = 0;
-};
+using WindowsFolderScan = testing::SearchStateTest;
 
 TEST_F(WindowsFolderScan, HiddenSystemAndReadOnlyFilesAreCandidates) {
   struct File {
@@ -83,10 +67,10 @@ TEST_F(WindowsFolderScan, AFolderWhosePatternDoesNotFitMaxPathCannotBeListed) {
   Choose(fits);
   EXPECT_EQ(Candidates(), Names{"a.txt"});
 
-  shown = 0;
+  shown.clear();
   Choose(over);
   EXPECT_EQ(CandidateCount, 0);
-  EXPECT_EQ(shown, 0);
+  EXPECT_TRUE(shown.empty());
 
   std::error_code ignored;
   fs::remove_all(fs::path("\\\\?\\" + root.Text()), ignored);
