@@ -131,6 +131,16 @@ TEST_F(Commands, ChooseAsksTheChooserOfTheCheckedOption) {
                               texts::FileChooserFilter + "|0"}));
 }
 
+// The pattern once ended in a stray ")", which hid every .perl file from the file chooser.
+TEST_F(Commands, FileChooserFilterShowsEveryExtensionAFolderSearchReads) {
+  SetControlState(FileOption, 1);
+  Send(SelectButton);
+  ASSERT_EQ(ShellLog.size(), 1u);
+  EXPECT_EQ(ShellLog[0], std::string("ChooseFile|") + texts::FileChooserTitle +
+                             "|*.*|(*.txt,*.htm,*.html,*.xml,*bat,*.pb,*.pbi,*.php,*.perl)"
+                             "|*.txt;*.htm;*.html;*.xml;*bat;*.pb;*.pbi;*.php;*.perl|0");
+}
+
 TEST_F(Commands, CancelledChooserKeepsThePathShownButLeavesNothingToSearch) {
   for (const bool inFolder : {true, false}) {
     SCOPED_TRACE(inFolder ? "folder" : "file");
