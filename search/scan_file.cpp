@@ -23,7 +23,8 @@ class HitScanner {
 
  private:
   void Hit();
-  uint64_t CountEnds(const char* text, size_t size);
+  // Start of the word's first occurrence in text[0, size), or size; counts the lines up to it.
+  size_t FindCountingEnds(const char* text, size_t size);
   bool HitAcrossBoundary(std::string_view block) const;
   void KeepOverlap(std::string_view block, size_t from);
 
@@ -45,14 +46,18 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// Without any CR every terminator byte ends a line, which is cheaper to count. Once a CR has
-// turned up, the file is counted the full way.
-uint64_t HitScanner::CountEnds(const char* text, size_t size) {
+// Without any CR every terminator byte ends a line, which is cheaper to count, and counted in the
+// search's own pass. Once a CR has turned up, the file is counted the full way.
+size_t HitScanner::FindCountingEnds(const char* text, size_t size) {
   if (!crSeen && !afterCR) {
-    const uint64_t terminators = kernels.countTerminators(text, size, crSeen);
-    if (!crSeen) return terminators;
+    uint64_t terminators = 0;
+    const size_t at = kernels.findCounting(text, size, needle, terminators, crSeen);
+    line += static_cast<int64_t>(crSeen ? kernels.countEnds(text, at, afterCR) : terminators);
+    return at;
   }
-  return kernels.countEnds(text, size, afterCR);
+  const size_t at = kernels.find(text, size, needle);
+  line += static_cast<int64_t>(kernels.countEnds(text, at, afterCR));
+  return at;
 }
 
 // An occurrence that starts in carry and ends in the block holds the block's first byte, so it
@@ -100,8 +105,7 @@ void HitScanner::ScanBlock(std::string_view block) {
       inHitLine = false;
     }
     const size_t rest = size - pos;
-    const size_t at = kernels.find(text + pos, rest, needle);
-    line += static_cast<int64_t>(CountEnds(text + pos, at));
+    const size_t at = FindCountingEnds(text + pos, rest);
     if (at == rest) {
       if (rest > 0) afterCR = text[size - 1] == '\r';
       KeepOverlap(block, pos);

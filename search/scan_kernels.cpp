@@ -93,6 +93,7 @@ Needle PrepareNeedle(std::string_view word) {
 }
 
 const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable,
-                                  CountTerminatorsPortable, FindEndPortable};
+                                  FindThenCount<FindPortable, CountTerminatorsPortable>,
+                                  FindEndPortable};
 
 }  // namespace sucholin::scan

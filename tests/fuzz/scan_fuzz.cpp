@@ -82,11 +82,13 @@ void CheckKernels(const std::string& text, std::string_view word) {
       const size_t size = text.size() - from;
       Check(kernels.find(at, size, needle) == portable.find(at, size, needle), kernels.name);
       Check(kernels.findEnd(at, size) == portable.findEnd(at, size), kernels.name);
+      uint64_t terminators = 0;
+      uint64_t portableTerminators = 0;
       bool sawCR = false;
       bool portableSawCR = false;
-      Check(kernels.countTerminators(at, size, sawCR) ==
-                    portable.countTerminators(at, size, portableSawCR) &&
-                sawCR == portableSawCR,
+      Check(kernels.findCounting(at, size, needle, terminators, sawCR) ==
+                    portable.findCounting(at, size, needle, portableTerminators, portableSawCR) &&
+                terminators == portableTerminators && sawCR == portableSawCR,
             kernels.name);
       Check(kernels.countEnds(at, size, from % 2 == 1) == portable.countEnds(at, size, from % 2 == 1),
             kernels.name);

@@ -167,6 +167,26 @@ std::string RandomText(std::mt19937& random, size_t size) {
   return text;
 }
 
+// find, and findCounting's place, count and CR flag, as the portable kernels give them.
+void ExpectSameFind(const scan::Kernels& kernels, std::string_view text,
+                    const scan::Needle& needle) {
+  const scan::Kernels& portable = scan::PortableKernels;
+  const size_t at = portable.find(text.data(), text.size(), needle);
+  ASSERT_EQ(kernels.find(text.data(), text.size(), needle), at) << "size " << text.size();
+  for (bool crBefore : {false, true}) {
+    uint64_t terminators = 0;
+    uint64_t portableTerminators = 0;
+    bool sawCR = crBefore;
+    bool portableSawCR = crBefore;
+    ASSERT_EQ(kernels.findCounting(text.data(), text.size(), needle, terminators, sawCR),
+              portable.findCounting(text.data(), text.size(), needle, portableTerminators,
+                                    portableSawCR))
+        << "size " << text.size();
+    ASSERT_EQ(terminators, portableTerminators) << "size " << text.size();
+    ASSERT_EQ(sawCR, portableSawCR) << "size " << text.size();
+  }
+}
+
 TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   const scan::Kernels& portable = scan::PortableKernels;
   EXPECT_STREQ(scan::KernelChoices().back().name, "portable");
@@ -181,25 +201,43 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
                   portable.countEnds(text.data(), size, afterCR))
             << "size " << size;
       }
-      bool sawCR = false;
-      bool portableSawCR = false;
-      ASSERT_EQ(kernels.countTerminators(text.data(), size, sawCR),
-                portable.countTerminators(text.data(), size, portableSawCR))
-          << "size " << size;
-      ASSERT_EQ(sawCR, portableSawCR) << "size " << size;
       ASSERT_EQ(kernels.findEnd(text.data(), size), portable.findEnd(text.data(), size));
       const std::string word = RandomText(random, std::uniform_int_distribution<size_t>(1, 4)(random));
-      const scan::Needle needle = scan::PrepareNeedle(word);
-      ASSERT_EQ(kernels.find(text.data(), size, needle), portable.find(text.data(), size, needle))
-          << "size " << size;
+      ExpectSameFind(kernels, text, scan::PrepareNeedle(word));
       // A word that is there, at a random place.
       if (size >= 8) {
         const size_t at = std::uniform_int_distribution<size_t>(0, size - 8)(random);
         const std::string there = text.substr(at, 1 + at % 8);
         const scan::Needle found = scan::PrepareNeedle(there);
-        ASSERT_EQ(kernels.find(text.data(), size, found), portable.find(text.data(), size, found));
+        ExpectSameFind(kernels, text, found);
         ASSERT_LE(portable.find(text.data(), size, found), at);
       }
+    }
+  }
+}
+
+// Long texts of one filler byte with rare words, at any alignment: most 64-byte steps hold no
+// candidate, and there are more of them than a byte counter can count. Line ends are rare, or
+// every byte, which fills the counters.
+TEST(ScanKernels, FindCountingOnSparseTexts) {
+  std::mt19937 random(11);
+  auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+  for (const scan::Kernels& kernels : scan::KernelChoices()) {
+    SCOPED_TRACE(kernels.name);
+    for (int round = 0; round < 300; ++round) {
+      std::string word(1 + below(round % 3 == 0 ? 80 : 8), 'a');
+      for (char& c : word) c = static_cast<char>('a' + below(4));
+      const std::string_view ends = round % 2 == 0 ? std::string_view("\n\0", 2) : "\n\r";
+      std::string text(below(40000), '.');
+      const size_t spacing = round % 4 == 0 ? 1 : 100;
+      for (char& c : text) {
+        if (below(spacing) == 0) c = ends[below(ends.size())];
+      }
+      for (size_t copies = below(3); copies > 0 && text.size() >= word.size(); --copies) {
+        text.replace(below(text.size() - word.size() + 1), word.size(), word);
+      }
+      const size_t offset = below(std::min<size_t>(text.size() + 1, 64));
+      ExpectSameFind(kernels, std::string_view(text).substr(offset), scan::PrepareNeedle(word));
     }
   }
 }
