@@ -472,6 +472,27 @@ TEST_F(WindowTest, EveryTextFitsItsControl) {
   }
 }
 
+// As on the Windows build: the frame line runs through the middle of the caption and is broken
+// behind it, rather than passing below the caption.
+TEST_F(WindowTest, ResultFrameCaptionIsSetIntoTheTopEdge) {
+  auto* frame = Control<QGroupBox>("ResultFrame");
+  const QImage image = frame->grab().toImage();
+  const QColor blue(145, 192, 232);
+  const int right = image.width() - 10;  // past the caption's end
+  int line = 0;
+  while (line < image.height() && image.pixelColor(right, line) == blue) ++line;
+  const int captionHeight = frame->fontMetrics().height();
+  EXPECT_NEAR(line, captionHeight / 2, 2) << "the top line at half the caption's height";
+  EXPECT_NE(image.pixelColor(2, line), blue) << "the line starts left of the caption";
+  int gap = 0;
+  for (int x = 2; x < image.width() / 2 && image.pixelColor(x, line) != blue; ++x) gap = x + 1;
+  EXPECT_GT(gap, 2);
+  EXPECT_LT(gap, 16) << "the caption stands near the left end";
+  EXPECT_EQ(image.pixelColor(gap, line), blue) << "the line is broken behind the caption";
+  EXPECT_NE(image.pixelColor(image.width() / 2, image.height() - 1), blue) << "box to the bottom";
+  EXPECT_NE(image.pixelColor(image.width() - 1, image.height() / 2), blue) << "box to the right";
+}
+
 TEST_F(WindowTest, ScreenshotWithRows) {
   SetControlText(PathField, "/home/anna/Texte/");
   SetControlText(WordField, "Sucholin");

@@ -1,5 +1,6 @@
 // The main window's controls on Qt 6 Widgets: creation, texts, states and the result rows.
 #include <QApplication>
+#include <QCommonStyle>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -191,8 +192,14 @@ void CreateControls() {
   AddButton(SearchButton, "SearchButton", {385, 37, 65, 25}, texts::SearchButtonText);
   AddButton(WebsiteButton, "WebsiteButton", {75, 290, 300, 25}, texts::WebsiteButtonText);
   AddResultList();
-  Add(ResultFrame, "ResultFrame", {5, 105, 442, 175},
-      new QGroupBox(FromFixed(texts::ResultFrameText)));
+  auto* resultFrame = Add(ResultFrame, "ResultFrame", {5, 105, 442, 175},
+                          new QGroupBox(FromFixed(texts::ResultFrameText)));
+  // Fusion sets the caption above the frame line; the common style sets it into the top edge
+  // of an etched frame, the line broken behind it. The frame has no children to restyle. The
+  // window owns the style: a widget does not own its style, and the window outlives the frame.
+  auto* insetCaption = new QCommonStyle;
+  insetCaption->setParent(Window);
+  resultFrame->setStyle(insetCaption);
   SetControlColors(ResultFrame, Rgb(0, 0, 0), PanelBlue);
 
   // A control created earlier lies above one created later, so the frames lie below the
