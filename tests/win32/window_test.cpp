@@ -231,6 +231,20 @@ TEST_F(Window32, ResultListHasTwoColumnsGridLinesAndFullRowSelection) {
   EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 2);
 }
 
+// The header inside the list has control id 0; its clicks must never pass for FolderOption.
+TEST_F(Window32, OnlyTheListItselfRaisesListEvents) {
+  HWND list = Control(ResultList);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  for (UINT code : {NM_CLICK, NM_RCLICK, NM_DBLCLK, NM_RDBLCLK}) {
+    NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
+    SendMessageA(Window(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
+  }
+  EXPECT_EQ(PumpActions(), std::vector<Event>{});
+  NMHDR fromList{list, static_cast<UINT_PTR>(ResultList), static_cast<UINT>(NM_RCLICK)};
+  SendMessageA(Window(), WM_NOTIFY, ResultList, reinterpret_cast<LPARAM>(&fromList));
+  EXPECT_EQ(PumpActions(), std::vector<Event>{ControlEventOf(ResultList, RightClick)});
+}
+
 TEST_F(Window32, IdsThatNameNoControlDoNothing) {
   AddRow(ResultList, -1, "a.txt\n1");
   for (int id : {8, 11, -1, 1000}) {

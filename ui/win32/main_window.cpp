@@ -194,8 +194,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      // Only the list's own notifications count: its column header (id 0) may pass clicks up
+      // too, and must not pose as FolderOption.
+      if (header->hwndFrom != GetDlgItem(window, ResultList)) return 0;
       const int type = ListEventType(header->code, lParam);
-      if (type >= 0) RecordListNotification(static_cast<int32_t>(header->idFrom), type);
+      if (type >= 0) RecordListNotification(ResultList, type);
       return 0;
     }
     case WM_CTLCOLORSTATIC:
