@@ -46,10 +46,14 @@ run: deps
 	$(MAKE) build-linux
 	build/linux/bin/sucholin
 
-# The Debian package of the Linux programs, in build/linux/.
+# The release artefacts: the Debian package in build/linux/ (checked by scripts/check-package)
+# and the Windows archive in build/windows/.
 package: deps
 	$(MAKE) build-linux
+	$(MAKE) build-windows
 	cd build/linux && cpack -G DEB
+	scripts/check-package
+	cd build/windows && cpack -G ZIP
 
 bench: deps build-linux
 	bench/run

@@ -244,6 +244,9 @@ bool RegisterWindowClass() {
   windowClass.lpfnWndProc = MainWindowProc;
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource));
+  // The caption's small icon from its own drawing in the icon file, not the large one shrunk.
+  windowClass.hIconSm = static_cast<HICON>(LoadImageA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource),
+      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.lpszClassName = ClassName;
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
