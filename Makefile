@@ -1,6 +1,6 @@
 # The front door: `make test` installs what is missing, builds every preset and runs every test.
 .PHONY: all deps build build-linux build-asan build-windows build-fuzz test test-linux test-windows \
-        test-fuzz bench run run-windows package clean
+        test-fuzz bench run run-windows package screenshots clean
 
 FUZZ_SECONDS ?= 30
 
@@ -54,6 +54,10 @@ package: deps
 	cd build/linux && cpack -G DEB
 	scripts/check-package
 	cd build/windows && cpack -G ZIP
+
+# The README's two screenshots, taken from both programs after a real search.
+screenshots: deps build-linux build-windows
+	scripts/screenshots
 
 bench: deps build-linux
 	bench/run
