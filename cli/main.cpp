@@ -1,9 +1,12 @@
 // sucholin-cli WORD PATH: the desktop program's folder or single-file search, rows on stdout.
+#include <algorithm>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 
 #include "cli/console_text.h"
+#include "cli/output_file.h"
 #include "search/search.h"
 #include "ui/texts.h"
 
@@ -12,61 +15,79 @@ namespace {
 
 enum ExitCode { Found = 0, NothingFound = 1, Failed = 2 };
 
-constexpr char Usage[] = "Aufruf: sucholin-cli WORT PFAD";
-
-void PrintHelp() {
-  std::string help = Usage;
-  help +=
-      "\nSucht WORT (genau so geschrieben) in der Datei PFAD oder in den Dateien des Ordners PFAD.\n"
-      "Im Ordner werden nur Dateien dieser Endungen durchsucht, ohne Unterordner:";
-  for (std::string_view extension : CandidateExtensions) {
-    help += ' ';
-    help += extension;
+// A name with its control bytes and backslashes written C-style, so that it cannot break its row
+// into two or reach a terminal as a control sequence.
+std::string EscapedName(std::string_view name) {
+  static constexpr char Hex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(name.size());
+  for (const char byte : name) {
+    const auto code = static_cast<unsigned char>(byte);
+    switch (byte) {
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\\': out += "\\\\"; break;
+      default:
+        if (code < 0x20 || code == 0x7F) {
+          out += "\\x";
+          out += Hex[code >> 4];
+          out += Hex[code & 0xF];
+        } else {
+          out += byte;
+        }
+    }
   }
-  help +=
-      "\nAusgabe: eine Zeile je Datei, die WORT enth\xE4lt: Name, Tabulator, Zeilennummern.\n"
-      "Ergebnis: 0 mit Treffern, 1 ohne Treffer, 2 bei falschem Aufruf oder unlesbarem PFAD.\n";
-  std::fputs(ConsoleText(help).c_str(), stdout);
+  return out;
 }
 
-// The fixed message is code page 1252; the path's bytes are shown as they are.
-int Fail(std::string_view message, const std::string& path = {}) {
-  std::fputs(ConsoleText(message).c_str(), stderr);
-  std::fputs(path.c_str(), stderr);
-  std::fputc('\n', stderr);
-  return Failed;
+// Every message: the prefix, a fixed text, and the named file if there is one.
+void Tell(std::string_view message, std::string_view file = {}) {
+  std::string line = FixedText(texts::CliPrefix, stderr);
+  line += FixedText(message, stderr);
+  line += NameText(EscapedName(file), stderr);
+  line += '\n';
+  std::fputs(line.c_str(), stderr);
 }
 
-// Gathers the rows as "name TAB lines" and writes them in large pieces.
-class RowPrinter {
+// Writes stdout and remembers whether any write failed; after a failure nothing more is tried.
+class Output {
  public:
-  RowPrinter() { buffer.reserve(FlushSize + 4096); }
-  ~RowPrinter() { Flush(); }
-  RowPrinter(const RowPrinter&) = delete;
-  RowPrinter& operator=(const RowPrinter&) = delete;
-
-  void Add(std::string_view row) {
+  void Write(std::string_view bytes) {
+    if (failed || bytes.empty()) return;
+    failed = std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size();
+  }
+  // A row as "name TAB lines": the line numbers are written from the row itself, not copied.
+  void WriteRow(std::string_view row) {
     // The line numbers hold no line feed, so the last one separates the two columns.
     const size_t feed = row.rfind('\n');
-    buffer.append(row.substr(0, feed));
-    buffer += '\t';
-    buffer.append(row.substr(feed + 1));
-    buffer += '\n';
+    Write(NameText(EscapedName(row.substr(0, feed)), stdout));
+    Write("\t");
+    Write(row.substr(feed + 1));
+    Write("\n");
     ++rows;
-    if (buffer.size() >= FlushSize) Flush();
+  }
+  // Flushes and closes stdout: data still buffered, and a delayed error, show up only here.
+  bool Finish() {
+    const bool flushed = std::fflush(stdout) == 0;
+    const bool closed = std::fclose(stdout) == 0;
+    return !failed && flushed && closed;
   }
   bool Any() const { return rows > 0; }
 
  private:
-  static constexpr size_t FlushSize = size_t{1} << 20;
-  void Flush() {
-    std::fwrite(buffer.data(), 1, buffer.size(), stdout);
-    buffer.clear();
-  }
-
-  std::string buffer;
+  bool failed = false;
   size_t rows = 0;
 };
+
+// The whole output is text; a failure to write it is a failure of the program.
+int Print(std::string_view text) {
+  Output output;
+  output.Write(text);
+  if (output.Finish()) return Found;
+  Tell(texts::CliWriteFailed);
+  return Failed;
+}
 
 bool IsFolder(const std::string& path) {
   DirectoryListing listing;
@@ -75,36 +96,81 @@ bool IsFolder(const std::string& path) {
   return true;
 }
 
-int Run(int argc, char** argv) {
-  if (argc == 2 && std::string_view(argv[1]) == "--help") {
-    PrintHelp();
-    return Found;
+void CollectFolder(const std::string& path) {
+  ChosenFolder = path;
+  if (path.back() != '/' && path.back() != FolderSeparator) ChosenFolder += FolderSeparator;
+  CandidateCount = 0;
+  CollectCandidates(ChosenFolder, [](const std::string&) {});
+  CandidateList.resize(static_cast<size_t>(CandidateCount));
+  for (const std::string& name : OutputFileNames(ChosenFolder, CandidateList)) {
+    CandidateList.erase(std::find(CandidateList.begin(), CandidateList.end(), name));
   }
-  if (argc != 3) return Fail(Usage);
+  CandidateCount = static_cast<int32_t>(CandidateList.size());
+}
+
+int Search(std::string_view word, const std::string& path) {
+  Output output;
+  const RowSink sink = [&](std::string_view row) { output.WriteRow(row); };
+  bool faults = false;
+  const auto tellFault = [&](FileOutcome outcome, const std::string& file) {
+    if (outcome == FileOutcome::OpenFailed) {
+      Tell(texts::CliFileUnreadable, file);
+    } else if (outcome == FileOutcome::ReadFailed) {
+      Tell(texts::CliReadFailed, file);
+    } else {
+      return;
+    }
+    faults = true;
+  };
+  if (IsFolder(path)) {
+    CollectFolder(path);
+    SearchFolder(word, sink, [&](std::string_view name, FileOutcome outcome) {
+      tellFault(outcome, ChosenFolder + std::string(name));
+    });
+  } else {
+    ChosenFile = path;
+    FileOutcome outcome = FileOutcome::ReadToEnd;
+    SearchFile(word, sink, [&](std::string_view, FileOutcome told) { outcome = told; });
+    // The one file asked for must be a readable file.
+    if (outcome == FileOutcome::OpenFailed || outcome == FileOutcome::NotRegular) {
+      Tell(texts::CliPathUnreadable, path);
+      return Failed;
+    }
+    tellFault(outcome, path);
+  }
+  if (!output.Finish()) {
+    Tell(texts::CliWriteFailed);
+    return Failed;
+  }
+  if (faults) return Failed;
+  return output.Any() ? Found : NothingFound;
+}
+
+int Run(int argc, char** argv) {
+  const std::string_view option = argc == 2 ? argv[1] : "";
+  if (option == "-h" || option == "--help") return Print(FixedText(texts::CliHelp, stdout));
+  if (option == "--version") return Print("sucholin-cli " SUCHOLIN_VERSION "\n");
+  if (argc != 3) {
+    Tell(texts::CliUsage);
+    return Failed;
+  }
   const std::string_view word = argv[1];
   const std::string path = argv[2];
-  if (word.empty()) return Fail(texts::WordNotice);
-  // An empty folder text would mean the current folder to the listing.
-  if (path.empty()) return Fail(Usage);
-
-  RowPrinter printer;
-  const RowSink sink = [&](std::string_view row) { printer.Add(row); };
-  if (IsFolder(path)) {
-    ChosenFolder = path;
-    if (path.back() != '/' && path.back() != FolderSeparator) ChosenFolder += FolderSeparator;
-    CandidateCount = 0;
-    CollectCandidates(ChosenFolder, [](const std::string&) {});
-    SearchFolder(word, sink);
-  } else {
-    LineReader probe;
-    if (!probe.OpenForReading(path)) {
-      return Fail("sucholin-cli: Ordner oder Datei nicht lesbar: ", path);
-    }
-    probe.CloseReader();
-    ChosenFile = path;
-    SearchFile(word, sink);
+  if (word.empty()) {
+    Tell(texts::WordNotice);
+    return Failed;
   }
-  return printer.Any() ? Found : NothingFound;
+  // An empty folder text would mean the current folder to the listing.
+  if (path.empty()) {
+    Tell(texts::CliUsage);
+    return Failed;
+  }
+  try {
+    return Search(word, path);
+  } catch (const std::bad_alloc&) {
+    Tell(texts::CliOutOfMemory);
+    return Failed;
+  }
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // Lists the chosen folder once and keeps the names of its files with a searched extension.
+#include "search/file_layer.h"
 #include "search/search.h"
 
 namespace sucholin {
 namespace {
 
 bool HasCandidateExtension(const std::string& name) {
-  const std::string ext = ExtensionPart(name);
+  const std::string ext = file_layer::NameExtension(name);
   for (std::string_view candidate : CandidateExtensions) {
     if (TextEquals(ext, candidate)) return true;
   }
@@ -32,9 +33,12 @@ void CollectCandidates(const std::string& folder,
   DirectoryListing listing;
   if (!listing.OpenListing(folder, "*.*")) return;
   while (listing.NextEntry()) {
-    if (listing.EntryKind() != DirectoryListing::File) continue;
-    const std::string name = listing.EntryName();
-    if (HasCandidateExtension(name)) StoreCandidate(name);
+    const int32_t kind = listing.EntryKind();
+    if (kind == DirectoryListing::Directory) continue;
+    // A special file is never a candidate: opening one can block or have effects of its own.
+    if (kind == DirectoryListing::File && HasCandidateExtension(listing.EntryName())) {
+      StoreCandidate(listing.EntryName());
+    }
     showFolder(folder);
   }
   listing.CloseListing();

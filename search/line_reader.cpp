@@ -6,11 +6,36 @@ namespace sucholin {
 
 static_assert(LineReader::BlockSize == 4096);
 
+namespace {
+
+FileOutcome OutcomeOfOpen(file_layer::OpenResult result) {
+  switch (result) {
+    case file_layer::OpenResult::Opened:
+      return FileOutcome::ReadToEnd;
+    case file_layer::OpenResult::NotRegular:
+      return FileOutcome::NotRegular;
+    case file_layer::OpenResult::Failed:
+      break;
+  }
+  return FileOutcome::OpenFailed;
+}
+
+}  // namespace
+
+HeldFolder::HeldFolder(const std::string& folder)
+    : text(folder), handle(file_layer::OpenFolder(folder)) {}
+
+HeldFolder::~HeldFolder() { file_layer::CloseFolder(handle); }
+
 bool LineReader::OpenForReading(const std::string& path) {
   CloseReader();
-  handle = file_layer::OpenRead(path);
-  filled = 0;
-  unread = 0;
+  outcome = OutcomeOfOpen(file_layer::OpenRead(file_layer::NoHandle, {}, path, handle));
+  return IsOpen();
+}
+
+bool LineReader::OpenForReading(const HeldFolder& folder, const std::string& name) {
+  CloseReader();
+  outcome = OutcomeOfOpen(file_layer::OpenRead(folder.Handle(), folder.Text(), name, handle));
   return IsOpen();
 }
 
@@ -25,8 +50,10 @@ void LineReader::CloseReader() {
 bool LineReader::NextBlock() {
   if (unread > 0) return true;
   if (!IsOpen()) return false;
-  // A failed read delivers 0 bytes and so ends the file, as its real end does.
-  filled = file_layer::ReadBlock(handle, block, BlockSize);
+  const int32_t got = file_layer::ReadBlock(handle, block, BlockSize);
+  // A failed read ends the file's lines as its real end does, but is remembered.
+  if (got < 0) outcome = FileOutcome::ReadFailed;
+  filled = got > 0 ? got : 0;
   unread = filled;
   return filled > 0;
 }

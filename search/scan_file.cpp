@@ -1,5 +1,9 @@
 // ScanFile: the lines of one file that hold the word, found block by block without building lines.
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
 
 #include "search/scan_kernels.h"
 #include "search/search.h"
@@ -7,19 +11,52 @@
 namespace sucholin {
 namespace {
 
+// The row's text, built once where it is handed on. It grows with realloc, which moves the pages
+// of a large block instead of copying them, so a row of hundreds of megabytes needs little more
+// memory than its own size.
+class RowText {
+ public:
+  void Append(std::string_view bytes) {
+    if (bytes.empty()) return;
+    if (capacity - size < bytes.size()) Grow(bytes.size());
+    std::memcpy(data.get() + size, bytes.data(), bytes.size());
+    size += bytes.size();
+  }
+  std::string_view View() const { return {data.get(), size}; }
+
+ private:
+  struct Free {
+    void operator()(char* bytes) const { std::free(bytes); }
+  };
+  void Grow(size_t more) {
+    const size_t next = std::max({size + more, 2 * capacity, size_t{256}});
+    char* grown = static_cast<char*>(std::realloc(data.get(), next));
+    if (grown == nullptr) throw std::bad_alloc();
+    static_cast<void>(data.release());
+    data.reset(grown);
+    capacity = next;
+  }
+
+  std::unique_ptr<char, Free> data;
+  size_t size = 0;
+  size_t capacity = 0;
+};
+
 // The word cannot hold a line end, so every occurrence lies inside one line: a block is searched
 // as a whole, and line ends are only counted up to each hit. Only the word's overlap with the
 // previous block and a CR that ended it are carried over, so memory does not grow with lines.
 class HitScanner {
  public:
-  explicit HitScanner(std::string_view word)
+  // From the first hit on, row holds the name, a line feed and the hit line numbers.
+  HitScanner(std::string_view word, std::string_view name, RowText& row)
       : kernels(scan::KernelChoices().front()),
         needle(scan::PrepareNeedle(word)),
-        overlap(word.size() - 1) {}
+        overlap(word.size() - 1),
+        name(name),
+        row(row) {}
 
   void ScanBlock(std::string_view block);
-  // The hit line numbers joined by commas, with a leading comma; empty without hits.
-  const std::string& Hits() const { return hits; }
+  bool AnyHit() const { return anyHit; }
 
  private:
   void Hit();
@@ -36,12 +73,20 @@ class HitScanner {
   bool inHitLine = false;   // the current line is listed; skip to its end
   bool crSeen = false;      // the file has CRs, so CR LF pairs must be looked for
   std::string carry;        // the last bytes before the block, at most overlap of them
-  std::string hits;
+  const std::string_view name;
+  RowText& row;
+  bool anyHit = false;
 };
 
 void HitScanner::Hit() {
-  hits += ',';
-  hits += NumberText(line);
+  if (anyHit) {
+    row.Append(",");
+  } else {
+    row.Append(name);
+    row.Append("\n");
+  }
+  row.Append(NumberText(line));
+  anyHit = true;
   inHitLine = true;
   carry.clear();
 }
@@ -116,31 +161,39 @@ void HitScanner::ScanBlock(std::string_view block) {
   }
 }
 
-}  // namespace
-
-void ScanFile(const std::string& path, std::string_view word, std::string_view name,
-              const RowSink& sink) {
+// Opens the file with open(reader) and hands its row, if any, to sink.
+template <typename Open>
+FileOutcome Scan(std::string_view word, std::string_view name, const RowSink& sink, Open open) {
   // No line holds a line end, so such a word (or none) is in no line; the file is not opened.
   if (word.empty() || word.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-    return;
+    return FileOutcome::ReadToEnd;
   }
   LineReader reader;
-  if (!reader.OpenForReading(path)) return;
-  HitScanner scanner(word);
+  if (!open(reader)) return reader.Outcome();
+  RowText row;
+  HitScanner scanner(word, name, row);
   while (reader.NextBlock()) {
     const std::string_view block = reader.Unread();
     scanner.ScanBlock(block);
     reader.Take(static_cast<int32_t>(block.size()));
   }
+  const FileOutcome outcome = reader.Outcome();
   reader.CloseReader();
-  const std::string& hits = scanner.Hits();
-  if (hits.empty()) return;
-  std::string row;
-  row.reserve(name.size() + hits.size());
-  row.append(name);
-  row += '\n';
-  row.append(hits, 1);  // without the leading comma
-  sink(row);
+  if (scanner.AnyHit()) sink(row.View());
+  return outcome;
+}
+
+}  // namespace
+
+FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
+                     const RowSink& sink) {
+  return Scan(word, name, sink, [&](LineReader& reader) { return reader.OpenForReading(path); });
+}
+
+FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name,
+                          std::string_view word, const RowSink& sink) {
+  return Scan(word, name, sink,
+              [&](LineReader& reader) { return reader.OpenForReading(folder, name); });
 }
 
 }  // namespace sucholin

@@ -27,6 +27,32 @@ bool TextEquals(std::string_view a, std::string_view b);
 extern const char FolderSeparator;
 
 // ---- Line reader: one file, read in 4096-byte blocks, handed out line by line. ----
+
+// What became of a file that was to be read. The desktop programs skip every file without a row
+// alike; the command line tells the failures.
+enum class FileOutcome : int32_t {
+  ReadToEnd,   // all of it was read
+  NotRegular,  // a folder, FIFO, socket or device: not opened
+  OpenFailed,  // missing, vanished or not permitted
+  ReadFailed,  // a read failed; the lines before it count
+};
+
+// A folder held open for the time of one search, so that its files are opened relative to it.
+class HeldFolder {
+ public:
+  explicit HeldFolder(const std::string& folder);
+  HeldFolder(const HeldFolder&) = delete;
+  HeldFolder& operator=(const HeldFolder&) = delete;
+  ~HeldFolder();
+
+  const std::string& Text() const { return text; }
+  intptr_t Handle() const { return handle; }
+
+ private:
+  std::string text;
+  intptr_t handle;
+};
+
 class LineReader {
  public:
   static constexpr int32_t BlockSize = 4096;
@@ -38,12 +64,16 @@ class LineReader {
 
   // Opens a regular file for reading (closing an open one first); false if it cannot be opened.
   bool OpenForReading(const std::string& path);
+  // Opens the file name of an open folder, relative to it where the platform allows.
+  bool OpenForReading(const HeldFolder& folder, const std::string& name);
   // The next line without its line end (CR, LF, CR LF or NUL).
   std::string ReadLine();
   // True when no byte of the file is left; consumes nothing.
   bool AtEnd();
   void CloseReader();
   bool IsOpen() const { return handle != NoHandle; }
+  // Why the last open gave false, or whether a read failed since (which ends the file there).
+  FileOutcome Outcome() const { return outcome; }
 
   // Block-level access for the fast scan, on the same block and position as ReadLine.
   // The untaken bytes of the current block; empty when it is used up.
@@ -61,6 +91,7 @@ class LineReader {
   void GiveBackByte() { ++unread; }
 
   intptr_t handle = NoHandle;
+  FileOutcome outcome = FileOutcome::ReadToEnd;
   int32_t filled = 0;
   int32_t unread = 0;
   alignas(64) char block[BlockSize];  // cache-line aligned: the scan reads it in vector loads
@@ -70,6 +101,8 @@ class LineReader {
 
 // Receives one ResultRow: the file name, a line feed, and the hit line numbers joined by commas.
 using RowSink = std::function<void(std::string_view row)>;
+// Told, after each file a search looked at, the name it is listed under and its outcome.
+using OutcomeSink = std::function<void(std::string_view name, FileOutcome outcome)>;
 
 // The candidate list starts with this many slots and grows when a folder holds more.
 inline constexpr int32_t CandidateSlots = 2001;
@@ -84,19 +117,23 @@ extern std::string ChosenFile;                  // empty, or a full path
 void ResetSearchState();
 
 // Scans one file; when the word is in it, hands one row for name to sink.
-void ScanFile(const std::string& path, std::string_view word, std::string_view name,
-              const RowSink& sink);
+FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
+                     const RowSink& sink);
+// Scans the file name of folder, opened relative to it where the platform allows.
+FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name,
+                          std::string_view word, const RowSink& sink);
 // Scans the CandidateCount candidates of ChosenFolder in listing order.
-void SearchFolder(std::string_view word, const RowSink& sink);
+void SearchFolder(std::string_view word, const RowSink& sink, const OutcomeSink& told = {});
 // Scans ChosenFile.
-void SearchFile(std::string_view word, const RowSink& sink);
+void SearchFile(std::string_view word, const RowSink& sink, const OutcomeSink& told = {});
 
 // ---- Folder scan ----
 
 // One level of one folder, in the order the platform delivers its entries.
 class DirectoryListing {
  public:
-  enum Kind : int32_t { NoListing = 0, File = 1, Directory = 2 };
+  // Special: a FIFO, socket or device, which a search never opens.
+  enum Kind : int32_t { NoListing = 0, File = 1, Directory = 2, Special = 3 };
 
   DirectoryListing() = default;
   DirectoryListing(const DirectoryListing&) = delete;

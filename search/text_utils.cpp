@@ -18,15 +18,15 @@ size_t QuotedStart(std::string_view path) { return !path.empty() && path[0] == '
 }  // namespace
 
 int32_t FindText(std::string_view in, std::string_view word, int32_t start) {
-  const int32_t n = Length(in);
-  const int32_t m = Length(word);
-  if (n == 0 || m == 0) return 0;
-  start = std::clamp(start, int32_t{1}, n + 1);
-  // Positions after n - m + 1 would need bytes beyond the text.
-  for (int32_t pos = start; pos <= n - m + 1; ++pos) {
-    if (std::memcmp(in.data() + (pos - 1), word.data(), static_cast<size_t>(m)) == 0) return pos;
-  }
-  return 0;
+  // Positions are worked out unsigned: n + 1 and start - 1 must not overflow at any length.
+  const std::string_view text = in.substr(0, static_cast<size_t>(Length(in)));
+  const std::string_view sought = word.substr(0, static_cast<size_t>(Length(word)));
+  if (text.empty() || sought.empty()) return 0;
+  const size_t from = start < 1 ? 0 : static_cast<size_t>(start) - 1;
+  if (from > text.size()) return 0;
+  const size_t at = text.find(sought, from);
+  // at + 1 fits: a found word ends within a text of at most INT32_MAX bytes.
+  return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 
 std::string NumberText(int64_t value) {

@@ -45,6 +45,38 @@ inline constexpr char NoDisplayMessage[] =
     "Sucholin braucht eine grafische Oberfl\xE4"
     "che: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
 
+// sucholin-cli. Every message starts with CliPrefix; a named file follows its message.
+inline constexpr char CliPrefix[] = "sucholin-cli: ";
+inline constexpr char CliUsage[] = "Aufruf: sucholin-cli WORT PFAD (Hilfe: sucholin-cli --help)";
+inline constexpr char CliHelp[] =
+    "Aufruf: sucholin-cli WORT PFAD\n"
+    "        sucholin-cli -h | --help | --version\n"
+    "\n"
+    "Sucht WORT in der Datei PFAD oder in den Dateien des Ordners PFAD, Byte f\xFCr Byte:\n"
+    "Gro\xDF- und Kleinschreibung z\xE4hlt, Leerzeichen geh\xF6ren zum Wort.\n"
+    "Im Ordner werden nur Dateien mit diesen Endungen durchsucht, ohne Unterordner:\n"
+    "txt htm html xml bat pb pbi php perl (klein geschrieben).\n"
+    "Zeilen enden bei LF, CR, CR LF und bei einem Null-Byte.\n"
+    "\n"
+    "Ausgabe: eine Zeile je Datei, die WORT enth\xE4lt: der Name, ein Tabulator und die\n"
+    "Zeilennummern, durch Kommas getrennt (a.txt<TAB>3,17,42). Steuerzeichen und der\n"
+    "Backslash im Namen werden wie in C geschrieben (\\t, \\n, \\r, \\x1b, \\\\), so bleibt\n"
+    "jede Datei eine Zeile mit genau einem Tabulator.\n"
+    "\n"
+    "  -h, --help   diese Hilfe zeigen\n"
+    "  --version    die Version zeigen\n"
+    "\n"
+    "Ergebnis: 0, wenn WORT gefunden wurde; 1, wenn nicht; 2 bei einem Fehler (falscher Aufruf,\n"
+    "PFAD oder eine Datei nicht lesbar, Ausgabe nicht schreibbar, zu wenig Speicher). Fehler\n"
+    "stehen auf der Standardfehlerausgabe; die Zeilen der \xFC"
+    "brigen Dateien werden trotzdem\n"
+    "ausgegeben.\n";
+inline constexpr char CliPathUnreadable[] = "Ordner oder Datei nicht lesbar: ";
+inline constexpr char CliFileUnreadable[] = "Datei nicht lesbar: ";
+inline constexpr char CliReadFailed[] = "Lesefehler, die Datei ist nur bis dahin durchsucht: ";
+inline constexpr char CliWriteFailed[] = "Die Ausgabe kann nicht geschrieben werden.";
+inline constexpr char CliOutOfMemory[] = "Zu wenig Speicher.";
+
 // The same bytes as UTF-8, for Qt and for terminals that are not code page 1252.
 std::string Utf8FromCp1252(std::string_view text);
 

@@ -10,14 +10,24 @@
 namespace sucholin {
 namespace {
 
-// Links count as what they lead to, so a link to a folder is a folder; a dangling link is a
-// file, which then simply cannot be opened.
+// The listing's own type saves a system call per entry; links count as what they lead to, so a
+// link to a folder is a folder. A dangling link is a file, which then cannot be opened.
 int32_t KindOf(int folder, const dirent& entry) {
-  if (entry.d_type == DT_DIR) return DirectoryListing::Directory;
-  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return DirectoryListing::File;
+  switch (entry.d_type) {
+    case DT_REG:
+      return DirectoryListing::File;
+    case DT_DIR:
+      return DirectoryListing::Directory;
+    case DT_LNK:
+    case DT_UNKNOWN:
+      break;
+    default:
+      return DirectoryListing::Special;
+  }
   struct stat target;
-  const bool isFolder = fstatat(folder, entry.d_name, &target, 0) == 0 && S_ISDIR(target.st_mode);
-  return isFolder ? DirectoryListing::Directory : DirectoryListing::File;
+  if (fstatat(folder, entry.d_name, &target, 0) != 0) return DirectoryListing::File;
+  if (S_ISDIR(target.st_mode)) return DirectoryListing::Directory;
+  return S_ISREG(target.st_mode) ? DirectoryListing::File : DirectoryListing::Special;
 }
 
 }  // namespace

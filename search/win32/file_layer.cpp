@@ -11,27 +11,39 @@ extern const char FolderSeparator = '\\';
 
 namespace file_layer {
 
-intptr_t OpenRead(const std::string& path) {
-  if (path.find('\0') != std::string::npos) return NoHandle;
+// CreateFileA takes full paths only: files are opened by folder text and name.
+intptr_t OpenFolder(const std::string&) { return NoHandle; }
+void CloseFolder(intptr_t) {}
+
+OpenResult OpenRead(intptr_t, const std::string& folderText, const std::string& name,
+                    intptr_t& handle) {
+  handle = NoHandle;
+  const std::string path = folderText + name;
+  if (path.find('\0') != std::string::npos) return OpenResult::Failed;
   HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return NoHandle;
+  if (file == INVALID_HANDLE_VALUE) return OpenResult::Failed;
   // Names such as CON or a named pipe open devices whose reads can wait for ever.
   if (GetFileType(file) != FILE_TYPE_DISK) {
     CloseHandle(file);
-    return NoHandle;
+    return OpenResult::NotRegular;
   }
-  return reinterpret_cast<intptr_t>(file);
+  handle = reinterpret_cast<intptr_t>(file);
+  return OpenResult::Opened;
 }
 
 int32_t ReadBlock(intptr_t handle, char* into, int32_t size) {
-  // The success flag is not needed: a failed read reports 0 bytes, like the end of the file.
   DWORD got = 0;
-  ReadFile(reinterpret_cast<HANDLE>(handle), into, static_cast<DWORD>(size), &got, nullptr);
+  if (!ReadFile(reinterpret_cast<HANDLE>(handle), into, static_cast<DWORD>(size), &got, nullptr)) {
+    return -1;
+  }
   return static_cast<int32_t>(got);
 }
 
 void Close(intptr_t handle) { CloseHandle(reinterpret_cast<HANDLE>(handle)); }
+
+std::string NamePart(std::string_view path) { return FileNamePart(path); }
+std::string NameExtension(std::string_view name) { return ExtensionPart(name); }
 
 }  // namespace file_layer
 }  // namespace sucholin
