@@ -1,37 +1,35 @@
 #!/usr/bin/env bash
-# sucholin-cli: exit codes, messages, row format, folder and file mode, grep's line numbers on
-# LF-only files, and a file of more than 2^31 lines.
+# sucholin-cli from the outside: exit codes, messages, rows, names, faults of files and output,
+# memory, grep's line numbers on LF-only files, and a file of more than 2^31 lines.
+# Arguments: the program, the read-fault library to preload, the optimised program.
 set -euo pipefail
 cli=$1
+shim=$2
+plain=$3
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+chmod 755 "$work"
 cd "$work"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# run EXPECTED_EXIT ARGS...: runs the program, output in out and err.
+# run EXPECTED_EXIT ARGS...: runs the program (behind the words of $wrap), output in out and err.
 run() {
   local want=$1 got=0
   shift
-  "$cli" "$@" >out 2>err || got=$?
+  ${wrap:-} "$cli" "$@" >out 2>err || got=$?
   [ "$got" -eq "$want" ] || fail "sucholin-cli $* exited $got, not $want: $(cat err)"
 }
 same() { [ "$1" == "$2" ] || fail "$3: got '$1', wanted '$2'"; }
+# check EXIT STDOUT STDERR ARGS...: one table row; STDOUT is the rows in byte order, STDERR a
+# pattern for the whole text.
+check() {
+  local want=$1 stdout=$2 stderr=$3
+  shift 3
+  run "$want" "$@"
+  same "$(LC_ALL=C sort out)" "$stdout" "stdout of sucholin-cli $*"
+  [[ "$(cat err)" =~ ^$stderr$ ]] || fail "stderr of sucholin-cli $*: $(cat err)"
+}
 
-# Usage errors and messages: one line on stderr, nothing on stdout.
-run 2
-same "$(wc -l <err)" 1 "usage message lines"
-run 2 only-a-word
-run 2 a b c
-run 2 "" .
-same "$(cat err)" "Sie müssen das zu suchende Wort eingeben!" "word notice"
-run 2 Wort ""
-run 2 Wort missing.txt
-grep -q 'missing.txt' err || fail "the unreadable path is named"
-[ ! -s out ] || fail "no output on errors"
-run 0 --help
-grep -q '^Aufruf: sucholin-cli WORT PFAD$' out || fail "help shows the usage"
-
-# Folder mode: one level, the nine extensions only, one row per file with hits.
 mkdir -p d/sub.txt
 printf 'a\nWort\nb\nWort Wort\n' >d/a.txt
 printf 'Wort\r\nWort' >d/e.html
@@ -39,19 +37,96 @@ printf 'Wort\n' >d/b.TXT
 printf 'Wort\n' >d/f.pl
 printf 'nichts\n' >d/c.txt
 printf 'Wort\n' >d/sub.txt/x.txt
-want=$(printf 'a.txt\t2,4\ne.html\t1,2')
-run 0 Wort d
-same "$(sort out)" "$want" "folder rows"
-run 0 Wort d/
-same "$(sort out)" "$want" "folder with its separator"
-run 1 Nichts d
-[ ! -s out ] || fail "no rows, no output"
+rows=$(printf 'a.txt\t2,4\ne.html\t1,2')
+usage='sucholin-cli: Aufruf: sucholin-cli WORT PFAD \(Hilfe: sucholin-cli --help\)'
 
-# File mode: the name without its folder, any extension.
-run 0 Wort d/b.TXT
-same "$(cat out)" "$(printf 'b.TXT\t1')" "file row"
-run 1 Wort d/c.txt
-run 2 Wort d/sub.txt/missing
+# Calls and their answers: folder and file mode, usage errors, unreadable paths.
+check 0 "$rows" '' Wort d
+check 0 "$rows" '' Wort d/
+check 1 '' '' Nichts d
+check 0 "$(printf 'b.TXT\t1')" '' Wort d/b.TXT
+check 1 '' '' Wort d/c.txt
+check 2 '' "$usage"
+check 2 '' "$usage" only-a-word
+check 2 '' "$usage" a b c
+check 2 '' "$usage" Wort ''
+check 2 '' 'sucholin-cli: Sie müssen das zu suchende Wort eingeben!' '' d
+check 2 '' 'sucholin-cli: Ordner oder Datei nicht lesbar: missing.txt' Wort missing.txt
+check 2 '' 'sucholin-cli: Ordner oder Datei nicht lesbar: d/sub.txt/missing' Wort d/sub.txt/missing
+check 0 'sucholin-cli 1.0' '' --version
+run 0 -h
+grep -q '^Aufruf: sucholin-cli WORT PFAD$' out || fail "-h shows the usage"
+cp out help
+run 0 --help
+cmp -s out help || fail "-h and --help differ"
+
+# Names from the file system: only '/' separates, '"' is a name byte, control bytes and '\'
+# are escaped, so every row stays one line with one tab.
+mkdir n
+for name in 'back\slash.txt' '"quoted.txt' 'q.txt"x' $'forge.txt\t99\nfake.txt' $'esc\e[31m.txt' \
+            $'cr\r.txt'; do
+  printf 'Wort\n' >"n/$name"
+done
+check 0 "$(printf 'back\\\\slash.txt\t1')" '' Wort 'n/back\slash.txt'
+check 0 "$(printf '"quoted.txt\t1')" '' Wort 'n/"quoted.txt'
+check 0 "$(printf '"quoted.txt\t1\nback\\\\slash.txt\t1\ncr\\r.txt\t1\nesc\\x1b[31m.txt\t1\nforge.txt\\t99\\nfake.txt\t1')" \
+  '' Wort n
+
+# Files that fail: the rows of the others still come, each failure is named, the exit is 2.
+mkdir f
+printf 'Wort\n' >f/ok.txt
+{ printf 'Wort\n'; head -c 5000 /dev/zero | tr '\0' x; printf '\nWort\n'; } >f/bad.txt
+printf 'Wort\n' >f/secret.txt
+chmod 000 f/secret.txt
+faulty() { LD_PRELOAD=$shim READ_FAULT_NAME=bad.txt ASAN_OPTIONS=verify_asan_link_order=0 "$@"; }
+unread='sucholin-cli: Lesefehler, die Datei ist nur bis dahin durchsucht: '
+wrap=faulty check 2 "$(printf 'bad.txt\t1')" "${unread}f/bad.txt" Wort f/bad.txt
+wrap="faulty setpriv --reuid=nobody --regid=nogroup --clear-groups" check 2 \
+  "$(printf 'bad.txt\t1\nok.txt\t1')" \
+  "(${unread}f/bad.txt|sucholin-cli: Datei nicht lesbar: f/secret.txt)
+(${unread}f/bad.txt|sucholin-cli: Datei nicht lesbar: f/secret.txt)" Wort f
+
+# Special files are not opened: a writer waiting on a FIFO stays waiting.
+mkfifo f/chan.txt
+(printf 'Wort\n' >f/chan.txt) &
+writer=$!
+rm f/bad.txt f/secret.txt
+check 0 "$(printf 'ok.txt\t1')" '' Wort f
+check 2 '' 'sucholin-cli: Ordner oder Datei nicht lesbar: f/chan.txt' Wort f/chan.txt
+kill -0 $writer 2>/dev/null || fail "the FIFO was opened"
+
+# Output that cannot be written: a message and exit 2, also with SIGPIPE ignored.
+written() {
+  [ "$1" -eq 2 ] && grep -qx 'sucholin-cli: Die Ausgabe kann nicht geschrieben werden.' err ||
+    fail "a failed write of $2 went untold (exit $1)"
+}
+got=0; "$cli" Wort d >/dev/full 2>err || got=$?; written $got "rows to /dev/full"
+got=0; "$cli" --help >/dev/full 2>err || got=$?; written $got "the help to /dev/full"
+got=0; "$cli" Wort d >&- 2>err || got=$?; written $got "rows to a closed stdout"
+(trap '' PIPE; { sleep 0.5; got=0; "$cli" Wort d 2>err || got=$?; echo $got >status; } | true)
+written "$(cat status)" "rows to a pipe without reader"
+
+# A name beyond the path limit is opened relative to its folder.
+deep=$(printf 'o%.0s' {1..200})
+for _ in {1..19}; do deep+=/$(printf 'o%.0s' {1..200}); done
+mkdir -p "$deep"
+long=$(printf 'n%.0s' {1..240}).txt
+(cd "$deep" && printf 'Wort\n' >"$long")
+check 0 "$(printf '%s\t1' "$long")" '' Wort "$deep"
+
+# The output written into the searched folder is not searched.
+for i in {1..300}; do printf 'Wort\n' >"f/a$(printf 'x%.0s' {1..150})$i.txt"; done
+got=0; "$cli" Wort f >f/out.txt 2>err || got=$?
+[ $got -eq 0 ] && ! grep -q '^out.txt' f/out.txt || fail "the output file was searched ($got)"
+
+# Memory: one copy of a row, and an orderly exit when it runs out.
+[ -x "$plain" ] || fail "$plain is missing: build the linux preset"
+{ yes a || :; } | head -c $((32 << 20)) >m.txt
+/usr/bin/time -o peak -f %M "$plain" a m.txt | wc -c >size
+(( $(cat peak) * 1024 <= $(cat size) * 3 / 2 + (32 << 20) )) ||
+  fail "peak $(cat peak) KiB for a row of $(cat size) bytes"
+got=0; prlimit --as=$((128 << 20)) "$plain" a m.txt >/dev/null 2>err || got=$?
+[ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
 
 # LF-only text: the same line numbers as grep -Fn.
 awk 'BEGIN { for (i = 1; i <= 30000; i++) {

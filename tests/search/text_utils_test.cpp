@@ -3,6 +3,8 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #include "search/search.h"
@@ -44,6 +46,16 @@ TEST(FindText, PositionsAndStartClamping) {
     EXPECT_EQ(FindText(c.in, c.word, c.start), c.position)
         << "'" << c.in << "' '" << c.word << "' from " << c.start;
   }
+}
+
+// The longest text a position can name: positions near its end must not overflow.
+TEST(FindText, LongestText) {
+  constexpr size_t Size = INT32_MAX;
+  const auto text = std::make_unique_for_overwrite<char[]>(Size);  // untouched pages cost nothing
+  std::memcpy(text.get() + Size - 4, "Wort", 4);
+  const std::string_view in(text.get(), Size);
+  EXPECT_EQ(FindText(in, "Wort", INT32_MAX - 3), INT32_MAX - 3);
+  EXPECT_EQ(FindText(in, "Wort", INT32_MAX), 0);
 }
 
 TEST(NumberText, DecimalDigitsAndSign) {

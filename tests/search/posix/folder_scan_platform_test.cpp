@@ -1,16 +1,10 @@
-// Folder scan cases that only POSIX can set up: links, FIFOs and its own path limit.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+// Folder scan cases that only POSIX can set up: links and its own path limit.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <climits>
 #include <filesystem>
-#include <thread>
 
 #include "search/search.h"
 #include "tests/search/search_state.h"
@@ -42,40 +36,6 @@ TEST_F(PosixFolderScan, LinksCountAsWhatTheyLeadTo) {
   EXPECT_EQ(Sorted(Candidates()), (Names{"datei.txt", "verwaist.txt"}));
   EXPECT_EQ(shown.size(), 2u);
   EXPECT_EQ(FolderRows("Wort"), Names{"datei.txt\n2"});
-}
-
-TEST_F(PosixFolderScan, AFifoIsACandidateThatTheSearchPassesWithoutWaiting) {
-  TempFolder folder;
-  folder.Write("a.txt", "Wort");
-  const std::string fifo = folder.Path("f.txt");
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-
-  Choose(folder.Text());
-  ASSERT_EQ(Sorted(Candidates()), (Names{"a.txt", "f.txt"}));
-
-  // A search stuck on the FIFO is freed by a writer coming and going, so the test fails
-  // instead of hanging.
-  std::atomic<bool> done{false};
-  std::atomic<bool> freed{false};
-  std::thread watchdog([&] {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!done) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-        if (writer >= 0) {
-          freed = true;
-          close(writer);
-        }
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  });
-  const Names rows = FolderRows("Wort");
-  done = true;
-  watchdog.join();
-
-  EXPECT_FALSE(freed);
-  EXPECT_EQ(rows, Names{"a.txt\n1"});
 }
 
 // Pads a folder text with "./" steps (one byte more with a "//" step) to exactly length bytes;
