@@ -1,4 +1,4 @@
-// Texts as the stream they are written to shows them.
+// Texts written as the stream they go to shows them.
 #pragma once
 
 #include <cstdio>
@@ -7,9 +7,9 @@
 
 namespace sucholin::cli {
 
-// A fixed text, in code page 1252, for stream.
-std::string FixedText(std::string_view cp1252, std::FILE* stream);
-// A file name, in the platform's own bytes, for stream.
-std::string NameText(std::string name, std::FILE* stream);
+// A fixed text, given in code page 1252, in the platform's own text bytes.
+std::string FixedText(std::string_view cp1252);
+// Writes the platform's own text bytes to stdout or stderr; false when the write failed.
+bool WriteText(std::FILE* stream, std::string_view bytes);
 
 }  // namespace sucholin::cli

@@ -27,7 +27,8 @@ std::string EscapedName(std::string_view name) {
       case '\t': out += "\\t"; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
-      case '\\': out += "\\\\"; break;
+      // Where the backslash separates folders it is no name byte and stays as it is.
+      case '\\': out += FolderSeparator == '\\' ? "\\" : "\\\\"; break;
       default:
         if (code < 0x20 || code == 0x7F) {
           out += "\\x";
@@ -43,11 +44,11 @@ std::string EscapedName(std::string_view name) {
 
 // Every message: the prefix, a fixed text, and the named file if there is one.
 void Tell(std::string_view message, std::string_view file = {}) {
-  std::string line = FixedText(texts::CliPrefix, stderr);
-  line += FixedText(message, stderr);
-  line += NameText(EscapedName(file), stderr);
+  std::string line = FixedText(texts::CliPrefix);
+  line += FixedText(message);
+  line += EscapedName(file);
   line += '\n';
-  std::fputs(line.c_str(), stderr);
+  WriteText(stderr, line);
 }
 
 // Writes stdout and remembers whether any write failed; after a failure nothing more is tried.
@@ -55,13 +56,13 @@ class Output {
  public:
   void Write(std::string_view bytes) {
     if (failed || bytes.empty()) return;
-    failed = std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size();
+    failed = !WriteText(stdout, bytes);
   }
   // A row as "name TAB lines": the line numbers are written from the row itself, not copied.
   void WriteRow(std::string_view row) {
     // The line numbers hold no line feed, so the last one separates the two columns.
     const size_t feed = row.rfind('\n');
-    Write(NameText(EscapedName(row.substr(0, feed)), stdout));
+    Write(EscapedName(row.substr(0, feed)));
     Write("\t");
     Write(row.substr(feed + 1));
     Write("\n");
@@ -148,7 +149,7 @@ int Search(std::string_view word, const std::string& path) {
 
 int Run(int argc, char** argv) {
   const std::string_view option = argc == 2 ? argv[1] : "";
-  if (option == "-h" || option == "--help") return Print(FixedText(texts::CliHelp, stdout));
+  if (option == "-h" || option == "--help") return Print(FixedText(texts::CliHelp));
   if (option == "--version") return Print("sucholin-cli " SUCHOLIN_VERSION "\n");
   if (argc != 3) {
     Tell(texts::CliUsage);

@@ -5,8 +5,10 @@
 
 namespace sucholin::cli {
 
-std::string FixedText(std::string_view cp1252, std::FILE*) { return texts::Utf8FromCp1252(cp1252); }
+std::string FixedText(std::string_view cp1252) { return texts::Utf8FromCp1252(cp1252); }
 
-std::string NameText(std::string name, std::FILE*) { return name; }
+bool WriteText(std::FILE* stream, std::string_view bytes) {
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+}
 
 }  // namespace sucholin::cli

@@ -1,4 +1,5 @@
-// Files and pipes get the ANSI bytes unchanged; a console gets them in its own code page.
+// Files and pipes get the ANSI bytes unchanged. A console gets characters: its code page need not
+// be the ANSI one, and C runtimes differ in what they make of bytes written to it.
 #include "cli/console_text.h"
 
 #include <io.h>
@@ -7,32 +8,47 @@
 namespace sucholin::cli {
 namespace {
 
-bool IsConsole(std::FILE* stream) {
-  DWORD mode;
-  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-  return GetConsoleMode(handle, &mode) != 0;
+HANDLE HandleOf(std::FILE* stream) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
 }
 
-std::string Recoded(std::string_view text, UINT from, UINT to) {
-  const int size = static_cast<int>(text.size());
-  if (size == 0 || from == to) return std::string(text);
-  const int wide = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
-  std::wstring between(static_cast<size_t>(wide), L'\0');
-  MultiByteToWideChar(from, 0, text.data(), size, between.data(), wide);
-  const int length = WideCharToMultiByte(to, 0, between.data(), wide, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(to, 0, between.data(), wide, out.data(), length, nullptr, nullptr);
-  return out;
+// Asked once per stream: what a standard handle is does not change while the program runs.
+bool IsConsole(std::FILE* stream) {
+  const auto check = [](std::FILE* s) {
+    DWORD mode;
+    return GetConsoleMode(HandleOf(s), &mode) != 0;
+  };
+  static const bool console[2] = {check(stdout), check(stderr)};
+  return console[stream == stderr ? 1 : 0];
+}
+
+bool WriteConsoleText(std::FILE* stream, std::string_view bytes) {
+  const int size = static_cast<int>(bytes.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+  // Whatever the runtime still buffers goes first.
+  if (std::fflush(stream) != 0) return false;
+  for (DWORD done = 0; done < text.size();) {
+    DWORD wrote = 0;
+    if (!WriteConsoleW(HandleOf(stream), text.data() + done, static_cast<DWORD>(text.size() - done),
+                       &wrote, nullptr) ||
+        wrote == 0) {
+      return false;
+    }
+    done += wrote;
+  }
+  return true;
 }
 
 }  // namespace
 
-std::string FixedText(std::string_view cp1252, std::FILE* stream) {
-  return IsConsole(stream) ? Recoded(cp1252, 1252, GetConsoleOutputCP()) : std::string(cp1252);
-}
+std::string FixedText(std::string_view cp1252) { return std::string(cp1252); }
 
-std::string NameText(std::string name, std::FILE* stream) {
-  return IsConsole(stream) ? Recoded(name, GetACP(), GetConsoleOutputCP()) : name;
+bool WriteText(std::FILE* stream, std::string_view bytes) {
+  if (bytes.empty()) return true;
+  if (IsConsole(stream)) return WriteConsoleText(stream, bytes);
+  return std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
 }
 
 }  // namespace sucholin::cli

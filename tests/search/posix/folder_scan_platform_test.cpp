@@ -1,5 +1,4 @@
 // Folder scan cases that only POSIX can set up: links and its own path limit.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
