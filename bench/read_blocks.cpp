@@ -10,13 +10,18 @@ int main(int argc, char** argv) {
   char block[sucholin::LineReader::BlockSize];
   uint64_t total = 0;
   for (int i = 1; i < argc; ++i) {
-    const intptr_t handle = layer::OpenRead(argv[i]);
-    if (handle == layer::NoHandle) {
+    intptr_t handle;
+    if (layer::OpenRead(layer::NoHandle, {}, argv[i], handle) != layer::OpenResult::Opened) {
       std::fprintf(stderr, "read_blocks: %s cannot be opened\n", argv[i]);
       return 2;
     }
-    while (const int32_t got = layer::ReadBlock(handle, block, sizeof block)) total += got;
+    int32_t got;
+    while ((got = layer::ReadBlock(handle, block, sizeof block)) > 0) total += got;
     layer::Close(handle);
+    if (got < 0) {
+      std::fprintf(stderr, "read_blocks: %s cannot be read\n", argv[i]);
+      return 2;
+    }
   }
   std::printf("%llu\n", static_cast<unsigned long long>(total));
   return 0;
