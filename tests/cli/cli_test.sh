@@ -20,14 +20,13 @@ run() {
   [ "$got" -eq "$want" ] || fail "sucholin-cli $* exited $got, not $want: $(cat err)"
 }
 same() { [ "$1" == "$2" ] || fail "$3: got '$1', wanted '$2'"; }
-# check EXIT STDOUT STDERR ARGS...: one table row; STDOUT is the rows in byte order, STDERR a
-# pattern for the whole text.
+# check EXIT STDOUT STDERR ARGS...: one table row; both outputs as their lines in byte order.
 check() {
   local want=$1 stdout=$2 stderr=$3
   shift 3
   run "$want" "$@"
   same "$(LC_ALL=C sort out)" "$stdout" "stdout of sucholin-cli $*"
-  [[ "$(cat err)" =~ ^$stderr$ ]] || fail "stderr of sucholin-cli $*: $(cat err)"
+  same "$(LC_ALL=C sort err)" "$stderr" "stderr of sucholin-cli $*"
 }
 
 mkdir -p d/sub.txt
@@ -38,7 +37,7 @@ printf 'Wort\n' >d/f.pl
 printf 'nichts\n' >d/c.txt
 printf 'Wort\n' >d/sub.txt/x.txt
 rows=$(printf 'a.txt\t2,4\ne.html\t1,2')
-usage='sucholin-cli: Aufruf: sucholin-cli WORT PFAD \(Hilfe: sucholin-cli --help\)'
+usage='sucholin-cli: Aufruf: sucholin-cli WORT PFAD (Hilfe: sucholin-cli --help)'
 
 # Calls and their answers: folder and file mode, usage errors, unreadable paths.
 check 0 "$rows" '' Wort d
@@ -83,8 +82,7 @@ unread='sucholin-cli: Lesefehler, die Datei ist nur bis dahin durchsucht: '
 wrap=faulty check 2 "$(printf 'bad.txt\t1')" "${unread}f/bad.txt" Wort f/bad.txt
 wrap="faulty setpriv --reuid=nobody --regid=nogroup --clear-groups" check 2 \
   "$(printf 'bad.txt\t1\nok.txt\t1')" \
-  "(${unread}f/bad.txt|sucholin-cli: Datei nicht lesbar: f/secret.txt)
-(${unread}f/bad.txt|sucholin-cli: Datei nicht lesbar: f/secret.txt)" Wort f
+  "$(printf 'sucholin-cli: Datei nicht lesbar: f/secret.txt\n%s' "${unread}f/bad.txt")" Wort f
 
 # Special files are not opened: a writer waiting on a FIFO stays waiting.
 mkfifo f/chan.txt
@@ -97,14 +95,15 @@ kill -0 $writer 2>/dev/null || fail "the FIFO was opened"
 
 # Output that cannot be written: a message and exit 2, also with SIGPIPE ignored.
 written() {
-  [ "$1" -eq 2 ] && grep -qx 'sucholin-cli: Die Ausgabe kann nicht geschrieben werden.' err ||
-    fail "a failed write of $2 went untold (exit $1)"
+  local got=0
+  "$@" 2>err || got=$?
+  [ $got -eq 2 ] && grep -qx 'sucholin-cli: Die Ausgabe kann nicht geschrieben werden.' err ||
+    fail "a failed write of $* went untold (exit $got)"
 }
-got=0; "$cli" Wort d >/dev/full 2>err || got=$?; written $got "rows to /dev/full"
-got=0; "$cli" --help >/dev/full 2>err || got=$?; written $got "the help to /dev/full"
-got=0; "$cli" Wort d >&- 2>err || got=$?; written $got "rows to a closed stdout"
-(trap '' PIPE; { sleep 0.5; got=0; "$cli" Wort d 2>err || got=$?; echo $got >status; } | true)
-written "$(cat status)" "rows to a pipe without reader"
+written "$cli" Wort d >/dev/full
+written "$cli" --help >/dev/full
+written "$cli" Wort d >&-
+(trap '' PIPE; { sleep 0.5; written "$cli" Wort d; } | true)
 
 # A name beyond the path limit is opened relative to its folder.
 deep=$(printf 'o%.0s' {1..200})
@@ -116,8 +115,8 @@ check 0 "$(printf '%s\t1' "$long")" '' Wort "$deep"
 
 # The output written into the searched folder is not searched.
 for i in {1..300}; do printf 'Wort\n' >"f/a$(printf 'x%.0s' {1..150})$i.txt"; done
-got=0; "$cli" Wort f >f/out.txt 2>err || got=$?
-[ $got -eq 0 ] && ! grep -q '^out.txt' f/out.txt || fail "the output file was searched ($got)"
+"$cli" Wort f >f/out.txt
+if grep -q '^out.txt' f/out.txt; then fail "the output file was searched"; fi
 
 # Memory: one copy of a row, and an orderly exit when it runs out.
 [ -x "$plain" ] || fail "$plain is missing: build the linux preset"
@@ -125,7 +124,8 @@ got=0; "$cli" Wort f >f/out.txt 2>err || got=$?
 /usr/bin/time -o peak -f %M "$plain" a m.txt | wc -c >size
 (( $(cat peak) * 1024 <= $(cat size) * 3 / 2 + (32 << 20) )) ||
   fail "peak $(cat peak) KiB for a row of $(cat size) bytes"
-got=0; prlimit --as=$((128 << 20)) "$plain" a m.txt >/dev/null 2>err || got=$?
+got=0
+prlimit --as=$((128 << 20)) "$plain" a m.txt >/dev/null 2>err || got=$?
 [ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
 
 # LF-only text: the same line numbers as grep -Fn.
