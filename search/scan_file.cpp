@@ -32,7 +32,7 @@ class RowText {
     const size_t next = std::max({size + more, 2 * capacity, size_t{256}});
     char* grown = static_cast<char*>(std::realloc(data.get(), next));
     if (grown == nullptr) throw std::bad_alloc();
-    static_cast<void>(data.release());
+    static_cast<void>(data.release());  // realloc has taken over the old block
     data.reset(grown);
     capacity = next;
   }
