@@ -1,12 +1,13 @@
-// Reads one file in 4096-byte blocks and hands it out line by line, or block by block.
+// Reads one file in blocks and hands it out line by line, or block by block.
 #include "search/file_layer.h"
 #include "search/search.h"
 
 namespace sucholin {
 
-static_assert(LineReader::BlockSize == 4096);
-
 namespace {
+
+// A line's storage starts this large and doubles, whatever the block size.
+constexpr size_t LineStart = 4096;
 
 FileOutcome OutcomeOfOpen(file_layer::OpenResult result) {
   switch (result) {
@@ -67,7 +68,7 @@ bool LineReader::TakeByte(char& byte) {
 
 std::string LineReader::ReadLine() {
   std::string line;
-  line.reserve(BlockSize);
+  line.reserve(LineStart);
   char byte;
   while (TakeByte(byte)) {
     if (byte == '\0' || byte == '\n') break;

@@ -50,7 +50,7 @@ class HitScanner {
   // From the first hit on, row holds the name, a line feed and the hit line numbers.
   HitScanner(std::string_view word, std::string_view name, RowText& row)
       : kernels(scan::KernelChoices().front()),
-        needle(scan::PrepareNeedle(word)),
+        finder(word),
         overlap(word.size() - 1),
         name(name),
         row(row) {}
@@ -62,17 +62,18 @@ class HitScanner {
   void Hit();
   // Start of the word's first occurrence in text[0, size), or size; counts the lines up to it.
   size_t FindCountingEnds(const char* text, size_t size);
-  bool HitAcrossBoundary(std::string_view block) const;
+  bool HitAcrossBoundary(std::string_view block);
   void KeepOverlap(std::string_view block, size_t from);
 
   const scan::Kernels& kernels;
-  const scan::Needle needle;
+  const scan::WordFinder finder;
   const size_t overlap;     // bytes of an occurrence that can lie before the block
   int64_t line = 1;         // number of the line the scan stands in
   bool afterCR = false;     // the byte before the scan position is a CR
   bool inHitLine = false;   // the current line is listed; skip to its end
   bool crSeen = false;      // the file has CRs, so CR LF pairs must be looked for
   std::string carry;        // the last bytes before the block, at most overlap of them
+  std::string joined;       // carry and the block's first bytes, for the boundary check
   const std::string_view name;
   RowText& row;
   bool anyHit = false;
@@ -91,34 +92,28 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// Without any CR every terminator byte ends a line, which is cheaper to count, and counted in the
-// search's own pass. Once a CR has turned up, the file is counted the full way.
+// Without any CR every terminator byte ends a line, which is cheaper to count, and for a short word
+// counted in the search's own pass. Once a CR has turned up, the file is counted the full way.
 size_t HitScanner::FindCountingEnds(const char* text, size_t size) {
-  if (!crSeen && !afterCR) {
+  if (finder.IsShort() && !crSeen && !afterCR) {
     uint64_t terminators = 0;
-    const size_t at = kernels.findCounting(text, size, needle, terminators, crSeen);
+    const size_t at = kernels.findCounting(text, size, finder.Head(), terminators, crSeen);
     line += static_cast<int64_t>(crSeen ? kernels.countEnds(text, at, afterCR) : terminators);
     return at;
   }
-  const size_t at = kernels.find(text, size, needle);
+  const size_t at = finder.Find(text, size);
   line += static_cast<int64_t>(kernels.countEnds(text, at, afterCR));
   return at;
 }
 
 // An occurrence that starts in carry and ends in the block holds the block's first byte, so it
-// lies in the line the block starts in. Its start is a place where the rest of carry begins the
-// word; one that reaches beyond the block is found with a later block.
-bool HitScanner::HitAcrossBoundary(std::string_view block) const {
-  const std::string_view word = needle.word;
-  for (size_t start = carry.find(word[0]); start != std::string::npos;
-       start = carry.find(word[0], start + 1)) {
-    const size_t before = carry.size() - start;
-    if (word.substr(0, before) == std::string_view(carry).substr(start) &&
-        block.substr(0, word.size() - before) == word.substr(before)) {
-      return true;
-    }
-  }
-  return false;
+// lies in the line the block starts in. It is the first occurrence in carry joined to the block's
+// first overlap bytes, if that starts in carry; one that reaches beyond them is found with a later
+// block. Searched in linear time, so a long word costs O(word) per block, not O(word²).
+bool HitScanner::HitAcrossBoundary(std::string_view block) {
+  joined.assign(carry);
+  joined.append(block.substr(0, overlap));
+  return finder.Find(joined.data(), joined.size()) < carry.size();
 }
 
 // Keeps the last overlap bytes for the next block, but none before from: they lie in earlier
@@ -157,7 +152,7 @@ void HitScanner::ScanBlock(std::string_view block) {
       return;
     }
     Hit();
-    pos += at + needle.word.size();
+    pos += at + overlap + 1;  // past the word
   }
 }
 

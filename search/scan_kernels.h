@@ -3,8 +3,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <bitset>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace sucholin::scan {
 
@@ -49,5 +51,36 @@ extern const Kernels PortableKernels;
 
 // The kernels this CPU can run, fastest first; the portable ones come last.
 std::span<const Kernels> KernelChoices();
+
+// Finds a word in time linear in the word's and the text's length, whatever their bytes. A short
+// word goes to the vector filter alone: its candidates cost at most ShortWord bytes to compare.
+// For a longer one the filter finds the word's first ShortWord bytes, and from there the
+// comparison goes on byte-wise with the word's borders (Knuth-Morris-Pratt), so a text that
+// nearly matches over and over is still read once; at a byte the word does not hold, or once no
+// part of the word is matched any more, the filter takes over again.
+class WordFinder {
+ public:
+  static constexpr size_t ShortWord = 32;
+
+  // word must not be empty, and must outlive the finder.
+  explicit WordFinder(std::string_view word);
+
+  // Start of the word's first occurrence lying wholly inside text[0, size), or size.
+  size_t Find(const char* text, size_t size) const;
+  bool IsShort() const { return word.size() <= ShortWord; }
+  // The vector filter's needle: the whole word if it is short, else its first ShortWord bytes.
+  const Needle& Head() const { return head; }
+
+ private:
+  // How many bytes from text on equal the word's from `from` on, at most size of them.
+  size_t MatchLength(const char* text, size_t size, size_t from) const;
+
+  const Kernels& kernels;
+  std::string_view word;
+  Needle head;
+  // border[k]: length of the longest proper prefix of word[0, k) that is also its suffix.
+  std::vector<size_t> border;
+  std::bitset<256> inWord;
+};
 
 }  // namespace sucholin::scan

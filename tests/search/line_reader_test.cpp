@@ -107,19 +107,20 @@ TEST(LineReader, LongLinesComeWholeWithFewEnlargements) {
   }
 }
 
-TEST(LineReader, BlocksAre4096BytesAndShareThePositionWithReadLine) {
+TEST(LineReader, BlocksAreBlockSizeAndShareThePositionWithReadLine) {
   TempFolder folder;
-  std::string bytes(10000, 'b');
+  const size_t block = LineReader::BlockSize;
+  std::string bytes(2 * block + 1808, 'b');
   bytes[3] = '\n';
   LineReader reader;
   ASSERT_TRUE(reader.OpenForReading(folder.Write("f.txt", bytes)));
   ASSERT_TRUE(reader.NextBlock());
-  EXPECT_EQ(reader.Unread().size(), 4096u);
+  EXPECT_EQ(reader.Unread().size(), block);
   reader.Take(4);
-  EXPECT_EQ(reader.Unread().size(), 4092u);
+  EXPECT_EQ(reader.Unread().size(), block - 4);
   EXPECT_TRUE(reader.NextBlock()) << "a block with bytes left is not replaced";
-  EXPECT_EQ(reader.Unread().size(), 4092u);
-  EXPECT_EQ(reader.ReadLine(), std::string(9996, 'b'));
+  EXPECT_EQ(reader.Unread().size(), block - 4);
+  EXPECT_EQ(reader.ReadLine(), std::string(bytes.size() - 4, 'b'));
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_FALSE(reader.NextBlock());
   EXPECT_TRUE(reader.Unread().empty());

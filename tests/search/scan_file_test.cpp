@@ -2,6 +2,7 @@
 // the line-by-line search on random files; the vector kernels against the portable ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -83,16 +84,18 @@ TEST(ScanFile, LineEndsAcrossABlockBoundary) {
 TEST(ScanFile, WordAcrossBlockBoundaries) {
   TempFolder folder;
   std::string longWord;
-  for (size_t i = 0; i < 9000; ++i) longWord += static_cast<char>('a' + (i * 7 + i / 26) % 26);
+  for (size_t i = 0; i < Block + 9000; ++i) longWord += static_cast<char>('a' + (i * 7 + i / 26) % 26);
+  // Words longer than a block, and ones that the a before them nearly match at every place.
+  const std::string periodic = std::string(2 * Block + 3, 'a') + "b";
   for (std::string_view word : {"Wortbruch"sv, "ab"sv, std::string_view(longWord).substr(0, 5000),
-                                std::string_view(longWord)}) {
+                                std::string_view(longWord), std::string_view(periodic),
+                                std::string_view(periodic).substr(Block)}) {
     for (size_t split = 1; split < word.size(); split += 1 + word.size() / 10) {
       // Line 3 holds the word with split bytes of it before the first block boundary.
       const std::string head = "one\ntwo\r\n";
       const size_t fill = (Block - (head.size() + split) % Block) % Block;
-      const std::string bytes = head + std::string(fill, '-') + std::string(word) + "-\nend";
-      const size_t start = bytes.find(word);
-      ASSERT_EQ((start + split) % Block, 0u);
+      const std::string bytes = head + std::string(fill, 'a') + std::string(word) + "-\nend";
+      ASSERT_EQ((head.size() + fill + split) % Block, 0u);
       EXPECT_EQ(ScanHits(folder.Write("f.txt", bytes), word), "3")
           << "word of " << word.size() << " bytes, " << split << " before the boundary";
     }
@@ -143,16 +146,19 @@ TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
   TempFolder folder;
   std::mt19937 random(20240611);
   const std::string_view alphabet("ab\r\n\0", 5);
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 100; ++round) {
     // Mostly ordinary bytes, so that long lines and repeated words occur too.
     const int lineEndShare = std::uniform_int_distribution<int>(0, 20)(random);
-    const size_t size = std::uniform_int_distribution<size_t>(0, 3 * Block + 50)(random);
+    const size_t size = std::uniform_int_distribution<size_t>(0, 12338)(random);
     std::string bytes(size, 'a');
     for (char& c : bytes) {
       const bool end = std::uniform_int_distribution<int>(0, 99)(random) < lineEndShare;
       c = alphabet[std::uniform_int_distribution<size_t>(end ? 2 : 0, end ? 4 : 1)(random)];
     }
-    std::string word(std::uniform_int_distribution<size_t>(1, round % 10 == 0 ? 300 : 6)(random), 'a');
+    // A block boundary somewhere inside the random bytes: bytes no word holds before them.
+    const size_t lead = (Block - std::uniform_int_distribution<size_t>(0, size)(random) % Block) % Block;
+    bytes.insert(0, lead, '-');
+    std::string word(std::uniform_int_distribution<size_t>(1, round % 5 == 0 ? 300 : 6)(random), 'a');
     for (char& c : word) c = alphabet[std::uniform_int_distribution<size_t>(0, 1)(random)];
     const std::string path = folder.Write("f.txt", bytes);
     ASSERT_EQ(ScanHits(path, word), ReferenceHits(ReadAllLines(path), word))
@@ -187,6 +193,48 @@ void ExpectSameFind(const scan::Kernels& kernels, std::string_view text,
   }
 }
 
+// Long words whose prefixes recur in the text, so that nearly every place nearly matches: the
+// finder must give the first occurrence that plain search gives, in any cut of the text.
+TEST(WordFinder, AgreesWithPlainSearchOnNearMisses) {
+  std::mt19937 random(5);
+  auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+  std::string fibonacci = "a";
+  for (std::string previous = "b"; fibonacci.size() < 3000;) {
+    std::string next = fibonacci + previous;
+    previous = std::move(fibonacci);
+    fibonacci = std::move(next);
+  }
+  for (int round = 0; round < 400; ++round) {
+    const size_t length = scan::WordFinder::ShortWord + 1 + below(round % 4 == 0 ? 3000 : 100);
+    std::string word;
+    switch (round % 3) {
+      case 0:  // one byte over and over, then another
+        word = std::string(length - 1, 'a') + "b";
+        break;
+      case 1:  // many borders
+        word = fibonacci.substr(0, length);
+        break;
+      default:
+        for (size_t i = 0; i < length; ++i) word += "ab"[below(2)];
+    }
+    // Pieces of the word, the word with one byte changed, the word itself, and other bytes.
+    std::string text;
+    while (text.size() < 4 * length) {
+      std::string piece = word.substr(0, 1 + below(length));
+      if (below(4) == 0) piece[below(piece.size())] ^= 3;
+      text += below(20) == 0 ? word : piece;
+      if (below(3) == 0) text += "\nc"[below(2)];
+    }
+    const scan::WordFinder finder(word);
+    for (int cut = 0; cut < 8; ++cut) {
+      const std::string_view part = std::string_view(text).substr(0, below(text.size() + 1));
+      const size_t expected = std::min(part.find(word), part.size());
+      ASSERT_EQ(finder.Find(part.data(), part.size()), expected)
+          << "round " << round << ", word of " << word.size() << ", text of " << part.size();
+    }
+  }
+}
+
 TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   const scan::Kernels& portable = scan::PortableKernels;
   EXPECT_STREQ(scan::KernelChoices().back().name, "portable");
@@ -194,7 +242,7 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   for (const scan::Kernels& kernels : scan::KernelChoices()) {
     SCOPED_TRACE(kernels.name);
     for (int round = 0; round < 3000; ++round) {
-      const size_t size = round < 2000 ? static_cast<size_t>(round % 200) : std::uniform_int_distribution<size_t>(0, Block)(random);
+      const size_t size = round < 2000 ? static_cast<size_t>(round % 200) : std::uniform_int_distribution<size_t>(0, 4096)(random);
       const std::string text = RandomText(random, size);
       for (bool afterCR : {false, true}) {
         ASSERT_EQ(kernels.countEnds(text.data(), size, afterCR),
