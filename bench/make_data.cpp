@@ -1,7 +1,10 @@
-// Writes the benchmark data into a folder: LF-only German-like text with a rare word in it.
+// Writes the benchmark data into a folder: LF-only German-like text with a rare word in it, and
+// two texts that nearly match a long word everywhere.
 //   a.txt  1 GiB, the word in a handful of lines
 //   b/     2,000 files of 50 KiB named *.txt, the word in a few of them
 //   c.txt  512 MiB without any line end, the word twice
+//   d.txt  1 MiB of a, for a word of 99,999 a and one b
+//   e.txt  64 MiB of lines of 2,047 a, for a word of 2,048 a
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -78,6 +81,14 @@ bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEv
   return std::fclose(file) == 0;
 }
 
+// Writes count copies of piece.
+bool WriteRepeated(const std::string& path, const std::string& piece, size_t count) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  for (size_t i = 0; i < count; ++i) std::fwrite(piece.data(), 1, piece.size(), file);
+  return std::fclose(file) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,6 +107,8 @@ int main(int argc, char** argv) {
     ok = WriteText(folder + name, 50 * 1024, '\n', every, random);
   }
   ok = ok && WriteText(folder + "/c.txt", uint64_t{512} << 20, ' ', uint64_t{256} << 20, random);
+  ok = ok && WriteRepeated(folder + "/d.txt", std::string(1 << 20, 'a'), 1);
+  ok = ok && WriteRepeated(folder + "/e.txt", std::string(2047, 'a') + '\n', (size_t{64} << 20) / 2048);
   if (!ok) std::fprintf(stderr, "sucholin-bench-data: cannot write into %s\n", folder.c_str());
   return ok ? 0 : 1;
 }

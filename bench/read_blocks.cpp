@@ -1,4 +1,4 @@
-// Reads the named files in 4096-byte blocks through the search core's file layer, and nothing else.
+// Reads the named files in the line reader's blocks through the file layer, and nothing else.
 #include <cstdio>
 #include <cstdint>
 
