@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -29,11 +28,6 @@ inline std::vector<std::string> FileRows(std::string_view word) {
   return rows;
 }
 
-inline std::vector<std::string> Sorted(std::vector<std::string> names) {
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // Starts and ends every test with the state of a fresh program.
 class SearchStateTest : public ::testing::Test {
  protected:
@@ -44,6 +38,7 @@ class SearchStateTest : public ::testing::Test {
   void Choose(const std::string& folder) {
     ChosenFolder = folder;
     CandidateCount = 0;
+    shown.clear();
     CollectCandidates(folder, [this](const std::string& text) { shown.push_back(text); });
   }
 
