@@ -7,6 +7,7 @@
 
 #include "search/search.h"
 #include "tests/commands/scripted_shell.h"
+#include "tests/contract/window_driver.h"
 #include "tests/search/test_files.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
@@ -43,7 +44,7 @@ std::vector<std::string> Sorted(std::vector<std::string> rows) {
 
 class Commands : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_TRUE(CreateMainWindow()); }
+  static void SetUpTestSuite() { testing::OpenMainWindow(); }
 
   void SetUp() override {
     ResetSearchState();
@@ -197,7 +198,7 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
     const std::vector<std::string> rows = Rows();
     ASSERT_FALSE(rows.empty());
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
-      testing::SelectResultRow(row);
+      testing::SelectRow(row);
       Send(ResultList, DoubleClick);
     }
     std::vector<std::string> expected;
@@ -213,11 +214,11 @@ TEST_F(Commands, OnlyADoubleClickOnARowTheSearchListedOpensAFile) {
   SearchFor("Wort");
   testing::ResetShell();
   Send(ResultList, DoubleClick);  // nothing selected
-  testing::SelectResultRow(0);
+  testing::SelectRow(0);
   for (int32_t type : {Click, RightClick, RightDoubleClick, SelectionChange}) Send(ResultList, type);
   SearchFor("Nichts");
   AddRow(ResultList, -1, "fremd.txt\n1");  // a row no search listed
-  testing::SelectResultRow(0);
+  testing::SelectRow(0);
   Send(ResultList, DoubleClick);
   EXPECT_TRUE(ShellLog.empty());
 }

@@ -15,7 +15,4 @@ extern std::deque<std::string> FileAnswers;
 
 void ResetShell();
 
-// Makes row the selected row of ResultList, as a user's click would. One per window backend.
-void SelectResultRow(int row);
-
 }  // namespace sucholin::testing

@@ -1,0 +1,87 @@
+// The shell contract, run against this platform's backend: notices and choosers as the user
+// meets them, and a target that cannot be opened.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "shell/shell.h"
+#include "tests/contract/dialog_driver.h"
+#include "tests/contract/window_driver.h"
+#include "ui/texts.h"
+
+namespace sucholin::testing {
+namespace {
+
+class Shell : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OpenMainWindow(); }
+};
+
+TEST_F(Shell, NoticeShowsItsTextsWithOneButtonAndBlocksTheWindow) {
+  bool blocked = false;
+  int32_t answer = 0;
+  {
+    DialogAnswer driver([&](OpenDialog& notice) {
+      EXPECT_TRUE(notice.Shows("Meldung"));
+      // The umlauts arrive as the code page 1252 bytes are meant: ü and ä.
+      EXPECT_TRUE(notice.Shows("Sie m\xFCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xE4hlen!"));
+      EXPECT_EQ(notice.PushButtons(), 1);
+      blocked = notice.MainWindowBlocked();
+      notice.Confirm();
+    });
+    answer = ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle);
+  }
+  EXPECT_EQ(answer, 1);
+  EXPECT_TRUE(blocked);
+  ClickControl(SearchButton);
+  bool usable = false;
+  for (const Event& event : TakeEvents()) usable = usable || event.control == SearchButton;
+  EXPECT_TRUE(usable) << "the window takes clicks again";
+}
+
+TEST_F(Shell, CancelledChoosersAnswerTheEmptyText) {
+  std::string folder = "?";
+  {
+    DialogAnswer driver([](OpenDialog& chooser) {
+      EXPECT_TRUE(chooser.Shows("Ordner Ausw\xE4hlen"));
+      chooser.Cancel();
+    });
+    folder = ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart);
+  }
+  EXPECT_EQ(folder, "");
+  std::string file = "?";
+  {
+    DialogAnswer driver([](OpenDialog& chooser) { chooser.Cancel(); });
+    file = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
+  }
+  EXPECT_EQ(file, "");
+}
+
+TEST_F(Shell, FileChooserTakesATypedPathOfANewFileInAnExistingFolder) {
+  const std::string typed = (std::filesystem::temp_directory_path() / "gibt-es-noch-nicht.txt").string();
+  bool blocked = false;
+  std::string chosen;
+  {
+    DialogAnswer driver([&](OpenDialog& chooser) {
+      EXPECT_TRUE(chooser.Shows("Datei ausw\xE4hlen"));
+      EXPECT_EQ(chooser.NameBox(), "") << "\"*.*\" is no file name";
+      EXPECT_EQ(chooser.FirstFilter(), "(*.txt,*.htm,*.html,*.xml,*bat,*.pb,*.pbi,*.php,*.perl)");
+      blocked = chooser.MainWindowBlocked();
+      chooser.Enter(typed);
+    });
+    chosen = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
+  }
+  EXPECT_EQ(chosen, typed);
+  EXPECT_TRUE(blocked);
+}
+
+// The desktop may tell the user so in a message of its own.
+TEST_F(Shell, WhatCannotBeOpenedAnswersZero) {
+  const std::string missing = (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
+  DialogAnswer driver([](OpenDialog& message) { message.Confirm(); }, false);
+  EXPECT_EQ(OpenDocument(missing), 0);
+}
+
+}  // namespace
+}  // namespace sucholin::testing

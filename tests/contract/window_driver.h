@@ -1,0 +1,55 @@
+// Drives this platform's window backend as a user would and reads what the platform shows. One
+// implementation per backend; the behaviour suites are written against this and ui.h alone.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace sucholin::testing {
+
+struct Place {
+  int x, y, width, height;
+  bool operator==(const Place&) const = default;
+};
+
+enum class Key { Tab, ShiftTab, CtrlTab, Space, Return, Escape, Down, Right, Backspace };
+
+// Creates MainWindow once and waits until it is the active window.
+void OpenMainWindow();
+// Every event WaitEvent reports until the backend is idle, in order. WaitEvent is called with
+// an empty queue on the way, so waiting for an event is exercised too.
+std::vector<Event> TakeEvents();
+
+// User input, as the platform delivers it.
+void ClickControl(int32_t id);
+// A click on a row of ResultList; a row past the last one is a click below the rows.
+void ClickRow(int32_t row, bool right = false, bool twice = false);
+void ClickHeader(int32_t column);
+void PressKey(Key key);
+void Type(const std::string& ascii);  // into the control with the focus
+void RequestClose();                  // the close box of the title bar
+void MoveWindowBy(int dx);
+void Minimise();
+void Restore();
+
+// Test set-up the user cannot do directly.
+void Focus(int32_t id);  // -1: the window itself, no control
+void SetEnabled(int32_t id, bool enabled);
+void SelectRow(int32_t row);  // as a click does, for the command tests
+
+// What the platform shows, read from the platform rather than from the backend's own records.
+int32_t FocusedControl();  // -1: none
+bool IsActiveAndVisible();
+std::string ShownText(int32_t id);  // -1: the window title
+std::vector<int32_t> ControlsTopFirst();
+Place PlaceOf(int32_t id);  // in the client area; -1: the client area itself
+Place FrameOnScreen();
+Place Screen();
+std::string Column(int32_t column);  // "title width"
+int32_t RowCount();
+Color PixelAt(int x, int y);  // of the client area, as painted
+
+}  // namespace sucholin::testing

@@ -1,0 +1,341 @@
+// The window contract, run against this platform's backend: layout, control operations and the
+// events real input raises.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/contract/window_driver.h"
+#include "ui/texts.h"
+#include "ui/ui.h"
+
+namespace sucholin {
+
+void PrintTo(const Event& event, std::ostream* out) {
+  *out << "{kind " << static_cast<int>(event.kind) << ", control " << event.control << ", type "
+       << event.type << "}";
+}
+
+namespace {
+
+using namespace testing;
+using Seen = std::vector<std::pair<int32_t, int32_t>>;  // control and type
+
+// The control events and close requests, the ones the program acts on.
+Seen Actions() {
+  Seen seen;
+  for (const Event& event : TakeEvents()) {
+    if (event.kind == EventKind::CloseEvent) seen.emplace_back(-1, -1);
+    if (event.kind != EventKind::ControlEvent) continue;
+    EXPECT_EQ(event.window, MainWindow);
+    seen.emplace_back(event.control, event.type);
+  }
+  return seen;
+}
+
+int Count(const std::vector<Event>& events, EventKind kind) {
+  return static_cast<int>(std::count_if(events.begin(), events.end(),
+                                        [kind](const Event& e) { return e.kind == kind; }));
+}
+
+bool Has(const Seen& seen, int32_t type) {
+  return std::find(seen.begin(), seen.end(), std::pair{int32_t{ResultList}, type}) != seen.end();
+}
+
+class Window : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OpenMainWindow(); }
+
+  void SetUp() override {
+    ClearRows(ResultList);
+    SetControlText(PathField, "");
+    SetControlText(WordField, "");
+    SetControlState(FolderOption, 1);
+    Focus(-1);
+    TakeEvents();
+  }
+};
+
+// Runs first: the state CreateMainWindow leaves behind.
+TEST_F(Window, StartsCentredWithEveryControlInPlace) {
+  EXPECT_TRUE(IsActiveAndVisible());
+  EXPECT_EQ(FocusedControl(), -1);
+  EXPECT_EQ(GetControlState(FolderOption), 1);
+  EXPECT_EQ(GetControlState(FileOption), 0);
+  EXPECT_EQ(GetControlState(ResultList), -1);
+  EXPECT_EQ(RowCount(), 0);
+  EXPECT_EQ(ShownText(-1), texts::WindowTitle);
+  EXPECT_EQ(PlaceOf(-1).width, 451);
+  EXPECT_EQ(PlaceOf(-1).height, 320);
+  const Place frame = FrameOnScreen();
+  const Place screen = Screen();
+  EXPECT_NEAR(frame.x + frame.width / 2, screen.x + screen.width / 2, 1);
+  EXPECT_NEAR(frame.y + frame.height / 2, screen.y + screen.height / 2, 1);
+
+  const struct {
+    int32_t id;
+    Place place;
+    const char* text;
+  } controls[] = {
+      {FolderOption, {15, 25, 80, 17}, texts::FolderOptionText},
+      {FileOption, {15, 42, 95, 23}, texts::FileOptionText},
+      {SelectionFrame, {10, 10, 105, 70}, ""},
+      {PathField, {120, 10, 260, 25}, ""},
+      {WordField, {120, 35, 260, 25}, ""},
+      {SelectButton, {385, 10, 65, 25}, texts::SelectButtonText},
+      {SearchButton, {385, 37, 65, 25}, texts::SearchButtonText},
+      {WebsiteButton, {75, 290, 300, 25}, texts::WebsiteButtonText},
+      {ResultList, {10, 120, 429, 150}, ""},
+      {ResultFrame, {5, 105, 442, 175}, texts::ResultFrameText},
+  };
+  std::vector<int32_t> created;
+  for (const auto& control : controls) {
+    SCOPED_TRACE(control.id);
+    created.push_back(control.id);
+    EXPECT_EQ(PlaceOf(control.id), control.place);
+    EXPECT_EQ(ShownText(control.id), control.text);
+    EXPECT_EQ(GetControlText(control.id), control.text);
+  }
+  // An earlier control lies above a later one: the options above their frame, the list above its.
+  EXPECT_EQ(ControlsTopFirst(), created);
+  EXPECT_EQ(Column(0), "Datei 140");
+  EXPECT_EQ(Column(1), "Zeilen 500");
+}
+
+TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
+  AddRow(ResultList, -1, "a.txt\n1");
+  for (const int32_t id : {-1, 8, 11, 1000, int32_t{PathField}, int32_t{SearchButton}}) {
+    SCOPED_TRACE(id);
+    const std::string before = GetControlText(id);
+    if (id != PathField && id != SearchButton) SetControlText(id, "x");
+    SetControlState(id, 1);
+    ClearRows(id);
+    AddRow(id, -1, "b.txt\n2");
+    EXPECT_EQ(GetControlText(id), before);
+    EXPECT_EQ(GetControlState(id), 0);
+    EXPECT_EQ(GetRowText(id, 0, 0), "");
+  }
+  EXPECT_EQ(GetControlState(SelectionFrame), 0);
+  EXPECT_EQ(GetControlState(FolderOption), 1);
+  EXPECT_EQ(RowCount(), 1);
+  EXPECT_TRUE(Actions().empty());
+}
+
+TEST_F(Window, OptionStatesFollowTheGroupRulesAndRaiseNothing) {
+  const struct {
+    int32_t id, state, folder, file;
+  } steps[] = {
+      {FileOption, 1, 0, 1},    // checking one unchecks the other
+      {FolderOption, 1, 1, 0},
+      {FolderOption, 0, 0, 0},  // 0 unchecks only this one, even the checked one
+      {FileOption, 0, 0, 0},
+      {FileOption, 5, 0, 1},    // any non-zero state checks
+      {FolderOption, -1, 1, 0},
+  };
+  for (const auto& step : steps) {
+    SetControlState(step.id, step.state);
+    EXPECT_EQ(GetControlState(FolderOption), step.folder) << step.id << " " << step.state;
+    EXPECT_EQ(GetControlState(FileOption), step.file) << step.id << " " << step.state;
+  }
+  EXPECT_TRUE(Actions().empty());
+}
+
+TEST_F(Window, ClickingAnOptionChecksItAndReportsOnlyIt) {
+  ClickControl(FileOption);
+  EXPECT_EQ(Actions(), (Seen{{FileOption, Click}}));
+  EXPECT_EQ(GetControlState(FolderOption), 0);
+  EXPECT_EQ(GetControlState(FileOption), 1);
+  ClickControl(FileOption);  // already checked: reported, nothing changes
+  EXPECT_EQ(Actions(), (Seen{{FileOption, Click}}));
+  EXPECT_EQ(GetControlState(FileOption), 1);
+}
+
+TEST_F(Window, TextsComeBackWholeAsShownAndSetFromCodeRaiseNothing) {
+  const std::string longText(5000, 'w');
+  for (const int32_t id : {PathField, WordField, SelectButton}) {
+    for (const std::string& text : {std::string("Wort 1"), longText, std::string()}) {
+      SetControlText(id, text);
+      EXPECT_EQ(GetControlText(id), text) << id;
+      EXPECT_EQ(ShownText(id), text) << id;
+    }
+  }
+  SetControlText(SelectButton, texts::SelectButtonText);
+  EXPECT_TRUE(Actions().empty());
+}
+
+TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
+  std::string lines;
+  for (int i = 1; i <= 2000; ++i) lines += std::to_string(i) + ",";
+  const struct {
+    std::string text, file, lines;
+  } rows[] = {
+      {"a.txt\n3,17", "a.txt", "3,17"},
+      {"nur.txt", "nur.txt", ""},
+      {"x\ny\nz", "x", "y"},
+      {"\n5", "", "5"},
+      {"", "", ""},
+      {"\xE4rger.txt\n1", "\xE4rger.txt", "1"},  // bytes come back unchanged
+      {std::string(255, 'n') + "\n" + lines, std::string(255, 'n'), lines},
+  };
+  for (const auto& row : rows) AddRow(ResultList, -1, row.text);
+  ASSERT_EQ(RowCount(), static_cast<int>(std::size(rows)));
+  for (int i = 0; i < RowCount(); ++i) {
+    EXPECT_EQ(GetRowText(ResultList, i, 0), rows[i].file) << i;
+    EXPECT_EQ(GetRowText(ResultList, i, 1), rows[i].lines) << i;
+    EXPECT_EQ(GetRowText(ResultList, i, 2), "") << i;
+  }
+  EXPECT_EQ(GetRowText(ResultList, RowCount(), 0), "");
+  EXPECT_EQ(GetRowText(ResultList, -1, 0), "");
+  EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
+}
+
+TEST_F(Window, RowsComeUnsortedTheSelectionStaysAndClearRowsEmptiesBoth) {
+  AddRow(ResultList, -1, "z.txt\n1");
+  AddRow(ResultList, -1, "a.txt\n2");
+  ClickHeader(0);
+  ClickRow(1);
+  TakeEvents();
+  AddRow(ResultList, -1, "m.txt\n3");
+  EXPECT_EQ(GetControlState(ResultList), 1);
+  EXPECT_EQ(GetRowText(ResultList, 0, 0), "z.txt");
+  EXPECT_EQ(GetRowText(ResultList, 2, 0), "m.txt");
+  ClearRows(ResultList);
+  EXPECT_EQ(RowCount(), 0);
+  EXPECT_EQ(GetControlState(ResultList), -1);
+  ClearRows(ResultList);
+  EXPECT_EQ(GetControlState(ResultList), -1);
+  EXPECT_TRUE(Actions().empty());
+}
+
+TEST_F(Window, ListReportsClicksAndSelectionChanges) {
+  for (const char* row : {"a.txt\n1", "b.txt\n2", "c.txt\n3"}) AddRow(ResultList, -1, row);
+  const struct {
+    int32_t row;
+    bool right, twice;
+    std::vector<int32_t> types;
+    int32_t selected;
+  } steps[] = {
+      {1, false, false, {SelectionChange, Click}, 1},
+      {1, false, false, {Click}, 1},  // the same row again: no selection change
+      {2, true, false, {SelectionChange, RightClick}, 2},
+      {0, false, true, {SelectionChange, Click, DoubleClick}, 0},
+      {0, true, true, {RightClick, RightDoubleClick}, 0},
+      {3, false, true, {DoubleClick}, -1},  // below the rows
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(::testing::Message() << "row " << step.row << (step.twice ? " twice" : ""));
+    ClickRow(step.row, step.right, step.twice);
+    const Seen seen = Actions();
+    for (const auto& [control, type] : seen) EXPECT_EQ(control, ResultList);
+    for (const int32_t type : step.types) EXPECT_TRUE(Has(seen, type)) << type;
+    EXPECT_EQ(Has(seen, SelectionChange), step.types.front() == SelectionChange);
+    EXPECT_EQ(GetControlState(ResultList), step.selected);
+  }
+  ClickRow(0);
+  TakeEvents();
+  PressKey(Key::Down);  // the list has the focus from the clicks
+  EXPECT_EQ(Actions(), (Seen{{ResultList, SelectionChange}}));
+  EXPECT_EQ(GetControlState(ResultList), 1);
+}
+
+TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
+  const int32_t stops[] = {FolderOption, FileOption,    PathField,  WordField,
+                           SelectButton, SearchButton, WebsiteButton, ResultList};
+  for (const int32_t stop : stops) {
+    PressKey(Key::Tab);
+    EXPECT_EQ(FocusedControl(), stop);
+  }
+  PressKey(Key::Tab);
+  EXPECT_EQ(FocusedControl(), FolderOption) << "wraps forwards";
+  PressKey(Key::ShiftTab);
+  EXPECT_EQ(FocusedControl(), ResultList) << "wraps backwards";
+  for (int i = static_cast<int>(std::size(stops)) - 2; i >= 0; --i) {
+    PressKey(Key::ShiftTab);
+    EXPECT_EQ(FocusedControl(), stops[i]);
+  }
+  Focus(-1);
+  PressKey(Key::ShiftTab);
+  EXPECT_EQ(FocusedControl(), ResultList) << "Shift+Tab without focus";
+  Focus(SelectButton);
+  SetEnabled(SearchButton, false);
+  PressKey(Key::Tab);
+  SetEnabled(SearchButton, true);
+  EXPECT_EQ(FocusedControl(), WebsiteButton);
+  SetControlState(FolderOption, 1);  // tabbing onto FileOption may have checked it
+  TakeEvents();
+}
+
+TEST_F(Window, OtherKeysMoveNeitherFocusNorOptionAndEnterOrEscapeDoNothing) {
+  AddRow(ResultList, -1, "a.txt\n1");
+  Focus(FolderOption);
+  for (const Key key : {Key::CtrlTab, Key::Down, Key::Right}) {
+    PressKey(key);
+    EXPECT_EQ(FocusedControl(), FolderOption) << static_cast<int>(key);
+  }
+  EXPECT_EQ(GetControlState(FolderOption), 1);
+  for (const int32_t id : {FolderOption, WordField, SearchButton, ResultList}) {
+    Focus(id);
+    PressKey(Key::Return);
+    PressKey(Key::Escape);
+  }
+  EXPECT_TRUE(Actions().empty());
+  EXPECT_TRUE(IsActiveAndVisible());
+}
+
+TEST_F(Window, EachEditOfTheWordRaisesOneEventAndThePathFieldRefusesTyping) {
+  Focus(WordField);
+  Type("abc");
+  PressKey(Key::Backspace);
+  EXPECT_EQ(Actions(), Seen(4, {WordField, TextChange}));
+  EXPECT_EQ(GetControlText(WordField), "ab");
+  SetControlText(PathField, "/tmp/");
+  Focus(PathField);
+  Type("xy");
+  PressKey(Key::Backspace);
+  EXPECT_TRUE(Actions().empty());
+  EXPECT_EQ(GetControlText(PathField), "/tmp/");
+}
+
+TEST_F(Window, SpaceAndClicksPressButtons) {
+  Focus(SearchButton);
+  PressKey(Key::Space);
+  ClickControl(SelectButton);
+  EXPECT_EQ(Actions(), (Seen{{SearchButton, Click}, {SelectButton, Click}}));
+}
+
+TEST_F(Window, CloseRequestIsOnlyReported) {
+  RequestClose();
+  EXPECT_EQ(Actions(), (Seen{{-1, -1}}));
+  EXPECT_TRUE(IsActiveAndVisible());
+}
+
+TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
+  const struct {
+    int x, y;
+  } blue[] = {
+      {2, 2},     // the window's corner
+      {200, 90},  // between the fields and the result frame
+      {60, 73},   // inside the selection frame, below the options
+      {90, 33},   // FolderOption beyond its label
+      {105, 60},  // FileOption beyond its label
+      {200, 274}, // inside the result frame, below the list
+  };
+  for (const auto& at : blue) EXPECT_EQ(PixelAt(at.x, at.y), PanelBlue) << at.x << "," << at.y;
+  EXPECT_NE(PixelAt(417, 22), PanelBlue);
+}
+
+// Last: it moves, minimises and restores the window.
+TEST_F(Window, MovesAndRestoresAreReportedOnceAndMinimisingIsNotASizeChange) {
+  MoveWindowBy(10);
+  MoveWindowBy(-10);
+  EXPECT_EQ(Count(TakeEvents(), EventKind::MoveEvent), 1);
+  Minimise();
+  EXPECT_EQ(Count(TakeEvents(), EventKind::SizeEvent), 0);
+  Restore();
+  EXPECT_EQ(Count(TakeEvents(), EventKind::SizeEvent), 1);
+}
+
+}  // namespace
+}  // namespace sucholin

@@ -1,0 +1,117 @@
+// What only the Qt window backend does: its window frame, fitting the font to the fixed layout,
+// the result frame's caption, and the list still painting and scrolling under its event filter.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QWheelEvent>
+
+#include "tests/contract/window_driver.h"
+#include "ui/ui.h"
+
+namespace sucholin::testing {
+namespace {
+
+template <typename Widget = QWidget>
+Widget* Find(const char* name) {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == QLatin1String(name)) return qobject_cast<Widget*>(top);
+    if (auto* child = top->findChild<Widget*>(QString::fromLatin1(name))) return child;
+  }
+  return nullptr;
+}
+
+// Columns holding a dark pixel between rows top and bottom.
+std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
+  std::vector<int> columns;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = top; y < bottom; ++y) {
+      if (qGray(image.pixel(x, y)) < 80) {
+        columns.push_back(x);
+        break;
+      }
+    }
+  }
+  return columns;
+}
+
+class QtBackend : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { OpenMainWindow(); }
+};
+
+TEST_F(QtBackend, FixedSizeWithoutMaximiseButtonAndWithIcon) {
+  QWidget* window = Find("MainWindow");
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window->windowIcon().isNull());
+}
+
+// Rendered, no label runs into its control's edge: a text that did not fit would be cut there.
+TEST_F(QtBackend, EveryTextFitsItsControl) {
+  for (const char* name : {"FolderOption", "FileOption", "SelectButton", "SearchButton",
+                           "WebsiteButton", "ResultFrame"}) {
+    SCOPED_TRACE(name);
+    QWidget* widget = Find(name);
+    const QImage image = widget->grab().toImage();
+    const bool frame = qobject_cast<QGroupBox*>(widget) != nullptr;
+    const std::vector<int> columns =
+        DarkColumns(image, 0, frame ? widget->fontMetrics().height() : image.height());
+    ASSERT_FALSE(columns.empty()) << "the text is drawn";
+    EXPECT_LT(columns.back(), image.width() - 3);
+    EXPECT_GE(widget->height(), widget->fontMetrics().height());
+    if (qobject_cast<QPushButton*>(widget)) {
+      EXPECT_GT(columns.front(), 2);
+    }
+  }
+}
+
+// The frame line runs through the middle of the caption and is broken behind it.
+TEST_F(QtBackend, ResultFrameCaptionIsSetIntoTheTopEdge) {
+  auto* frame = Find<QGroupBox>("ResultFrame");
+  const QImage image = frame->grab().toImage();
+  const QColor blue(145, 192, 232);
+  int line = 0;
+  while (line < image.height() && image.pixelColor(image.width() - 10, line) == blue) ++line;
+  EXPECT_NEAR(line, frame->fontMetrics().height() / 2, 2);
+  const std::vector<int> caption = DarkColumns(image, 0, frame->fontMetrics().height());
+  ASSERT_FALSE(caption.empty());
+  EXPECT_LT(caption.front(), 16) << "the caption stands near the left end";
+  EXPECT_EQ(image.pixelColor(caption.back() + 2, line), blue) << "the line is broken behind it";
+}
+
+TEST_F(QtBackend, ListPaintsAndScrollsItsRows) {
+  auto* list = Find<QTableWidget>("ResultList");
+  ClearRows(ResultList);
+  for (int i = 0; i < 40; ++i) AddRow(ResultList, -1, "datei-" + std::to_string(i) + ".txt\n1");
+  const QRect first = list->visualRect(list->model()->index(0, 0));
+  EXPECT_FALSE(DarkColumns(list->viewport()->grab().toImage(), first.top(), first.bottom()).empty());
+  const QPointF at(20, 20);
+  QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list->viewport(), &wheel);
+  EXPECT_GT(list->verticalScrollBar()->value(), 0);
+  TakeEvents();
+}
+
+TEST_F(QtBackend, ScreenshotWithRows) {
+  ClearRows(ResultList);
+  SetControlText(PathField, "/home/anna/Texte/");
+  SetControlText(WordField, "Sucholin");
+  AddRow(ResultList, -1, "brief.txt\n3,17");
+  AddRow(ResultList, -1, "notizen.htm\n1,2,5,8,13,21,34,55,89,144,233,377,610,987,1597");
+  AddRow(ResultList, -1, "liste.xml\n42");
+  ClickRow(1);
+  Focus(-1);
+  TakeEvents();
+  const QString folder = QStringLiteral(SUCHOLIN_SCREENSHOT_DIR);
+  ASSERT_TRUE(QDir().mkpath(folder));
+  EXPECT_TRUE(Find("MainWindow")->grab().save(folder + QStringLiteral("/main-window.png")));
+}
+
+}  // namespace
+}  // namespace sucholin::testing

@@ -1,0 +1,89 @@
+// The dialog driver on Qt: the active modal widget, found by polling from the event loop that
+// the dialog itself runs, and answered through Qt input events.
+#include "tests/contract/dialog_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/contract/window_driver.h"
+
+namespace sucholin::testing {
+namespace {
+
+class QtDialog : public OpenDialog {
+ public:
+  explicit QtDialog(QDialog* dialog) : dialog(dialog) {}
+
+  bool Shows(const std::string& text) override {
+    const auto* box = qobject_cast<QMessageBox*>(dialog);
+    return dialog->windowTitle().toLatin1().toStdString() == text ||
+           (box && box->text().toLatin1().toStdString() == text);
+  }
+  int PushButtons() override {
+    const auto* box = qobject_cast<QMessageBox*>(dialog);
+    return box ? static_cast<int>(box->buttons().size()) : 0;
+  }
+  std::string NameBox() override { return NameEdit()->text().toStdString(); }
+  std::string FirstFilter() override {
+    return dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->itemText(0).toStdString();
+  }
+  bool MainWindowBlocked() override {
+    ClickControl(SearchButton);
+    for (const Event& event : TakeEvents()) {
+      if (event.control == SearchButton) return false;
+    }
+    return true;
+  }
+  void Enter(const std::string& name) override {
+    NameEdit()->setText(QString::fromLocal8Bit(name));  // set, not typed: a completer would take the Enter
+    QTest::keyClick(NameEdit(), Qt::Key_Return);
+  }
+  void Confirm() override {
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+      QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+    } else {
+      dialog->accept();
+    }
+  }
+  void Cancel() override { QTest::keyClick(dialog, Qt::Key_Escape); }
+
+ private:
+  QLineEdit* NameEdit() { return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+  QDialog* dialog;
+};
+
+}  // namespace
+
+struct DialogAnswer::Platform {
+  QTimer timer;
+  int tries = 0;
+};
+
+DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer, bool required)
+    : platform(std::make_unique<Platform>()) {
+  Platform* self = platform.get();
+  QObject::connect(&self->timer, &QTimer::timeout, [self, answer, required] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog && dialog->isVisible()) {
+      self->timer.stop();
+      QtDialog open(dialog);
+      answer(open);
+    } else if (++self->tries > 300) {
+      self->timer.stop();
+      if (required) ADD_FAILURE() << "no dialog appeared";
+    }
+  });
+  self->timer.start(10);
+}
+
+DialogAnswer::~DialogAnswer() = default;
+
+}  // namespace sucholin::testing

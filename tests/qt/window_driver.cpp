@@ -1,0 +1,172 @@
+// The window driver on Qt: real Qt input events through the window, on the offscreen platform.
+#include "tests/contract/window_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QGroupBox>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include "ui/qt/window.h"
+
+namespace sucholin::testing {
+namespace {
+
+constexpr const char* Names[] = {"FolderOption", "FileOption",    "SelectionFrame", "PathField",
+                                 "WordField",    "SelectButton",  "SearchButton",   "WebsiteButton",
+                                 "",             "ResultList",    "ResultFrame"};
+constexpr int32_t MarkerWindow = -7;  // an event no backend raises: the end of a run
+
+QWidget* Main() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == QLatin1String("MainWindow")) return widget;
+  }
+  return nullptr;
+}
+
+QWidget* Widget(int32_t id) {
+  if (id < 0 || id >= static_cast<int32_t>(std::size(Names)) || !*Names[id]) return Main();
+  return Main()->findChild<QWidget*>(QString::fromLatin1(Names[id]));
+}
+
+int32_t IdOf(const QWidget* widget) {
+  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id) {
+    if (*Names[id] && widget && widget->objectName() == QLatin1String(Names[id])) return id;
+  }
+  return -1;
+}
+
+QTableWidget* List() { return static_cast<QTableWidget*>(Widget(ResultList)); }
+
+void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
+  const QPoint point = widget->mapTo(Main(), at);
+  if (twice) {
+    QTest::mouseDClick(Main()->windowHandle(), button, {}, point);
+  } else {
+    QTest::mouseClick(Main()->windowHandle(), button, {}, point);
+  }
+}
+
+}  // namespace
+
+void OpenMainWindow() {
+  ASSERT_TRUE(CreateMainWindow());
+  Main()->activateWindow();  // again, after the dialogs of an earlier suite
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+}
+
+std::vector<Event> TakeEvents() {
+  QCoreApplication::processEvents();
+  QTimer::singleShot(20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
+  std::vector<Event> events;
+  for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent()) {
+    events.push_back(event);
+  }
+  return events;
+}
+
+void ClickControl(int32_t id) {
+  ClickAt(Widget(id), Widget(id)->rect().center(), Qt::LeftButton, false);
+}
+
+void ClickRow(int32_t row, bool right, bool twice) {
+  QWidget* viewport = List()->viewport();
+  const QPoint at = row < List()->rowCount()
+                        ? List()->visualRect(List()->model()->index(row, 0)).center()
+                        : QPoint(40, viewport->height() - 5);
+  ClickAt(viewport, at, right ? Qt::RightButton : Qt::LeftButton, twice);
+}
+
+void ClickHeader(int32_t column) {
+  QHeaderView* header = List()->horizontalHeader();
+  ClickAt(header->viewport(), {header->sectionViewportPosition(column) + 20, header->height() / 2},
+          Qt::LeftButton, false);
+}
+
+void PressKey(Key key) {
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  } keys[] = {{Qt::Key_Tab, {}},     {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Tab, Qt::ControlModifier},
+              {Qt::Key_Space, {}},   {Qt::Key_Return, {}},             {Qt::Key_Escape, {}},
+              {Qt::Key_Down, {}},    {Qt::Key_Right, {}},              {Qt::Key_Backspace, {}}};
+  const auto& press = keys[static_cast<int>(key)];
+  QTest::keyClick(Main()->windowHandle(), press.key, press.modifiers);
+}
+
+void Type(const std::string& ascii) {
+  for (const char c : ascii) QTest::keyClick(Main()->windowHandle(), c);
+}
+
+void RequestClose() { Main()->windowHandle()->close(); }
+void MoveWindowBy(int dx) { Main()->move(Main()->pos() + QPoint(dx, 0)); }
+void Minimise() { Main()->showMinimized(); }
+void Restore() { Main()->showNormal(); }
+
+void Focus(int32_t id) { Widget(id)->setFocus(); }
+void SetEnabled(int32_t id, bool enabled) { Widget(id)->setEnabled(enabled); }
+void SelectRow(int32_t row) { List()->setCurrentIndex(List()->model()->index(row, 0)); }
+
+int32_t FocusedControl() {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus == List()->viewport() ? ResultList : IdOf(focus);
+}
+
+bool IsActiveAndVisible() { return Main()->isVisible() && Main()->isActiveWindow(); }
+
+std::string ShownText(int32_t id) {
+  QWidget* widget = Widget(id);
+  QString text;
+  if (id < 0) text = widget->windowTitle();
+  if (auto* field = qobject_cast<QLineEdit*>(widget)) text = field->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
+  return text.toStdString();
+}
+
+std::vector<int32_t> ControlsTopFirst() {
+  // Qt lists children from the bottom of the stack up.
+  std::vector<int32_t> ids;
+  const QObjectList children = Main()->children();
+  for (auto child = children.rbegin(); child != children.rend(); ++child) {
+    if (auto* widget = qobject_cast<QWidget*>(*child)) ids.push_back(IdOf(widget));
+  }
+  return ids;
+}
+
+Place PlaceOf(int32_t id) {
+  const QRect place = id < 0 ? Main()->rect() : Widget(id)->geometry();
+  return {place.x(), place.y(), place.width(), place.height()};
+}
+
+Place FrameOnScreen() {
+  const QRect frame = Main()->frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+Place Screen() {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  return {screen.x(), screen.y(), screen.width(), screen.height()};
+}
+
+std::string Column(int32_t column) {
+  return List()->horizontalHeaderItem(column)->text().toStdString() + " " +
+         std::to_string(List()->columnWidth(column));
+}
+
+int32_t RowCount() { return List()->rowCount(); }
+
+Color PixelAt(int x, int y) {
+  const QColor pixel = Main()->grab().toImage().pixelColor(x, y);
+  return Rgb(static_cast<uint8_t>(pixel.red()), static_cast<uint8_t>(pixel.green()),
+             static_cast<uint8_t>(pixel.blue()));
+}
+
+}  // namespace sucholin::testing
