@@ -1,10 +1,9 @@
-// Looks into the running Sucholin.exe from outside, for the end-to-end test: where its controls
-// and dialogs are on the screen, what they show, and the rows of its result list, read through
+// Looks into the running Sucholin.exe from outside, for the end-to-end test and the screenshots:
+// where its controls and dialogs are on the screen, and the rows of its result list, read through
 // memory lent in the program's own process. The program itself has no test hook.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -16,28 +15,6 @@ constexpr char MainTitle[] = "Sucholin 1.0";
 constexpr int ResultList = 9;
 
 HWND MainWindow() { return FindWindowA("SucholinMainWindow", MainTitle); }
-
-// Non-ASCII bytes as \xNN, so that the shell sees exactly which bytes a window shows.
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (unsigned char c : text) {
-    if (c >= 0x20 && c < 0x7F && c != '\\') {
-      out += static_cast<char>(c);
-    } else {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", c);
-      out += hex;
-    }
-  }
-  return out;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = "";
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                      SMTO_NORMAL, 5000, nullptr);
-  return text;
-}
 
 // A visible dialog of the program, if one is open.
 HWND ProgramDialog() {
@@ -151,14 +128,6 @@ void PrintCentre(HWND window) {
   std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-long long UnixNanoseconds() {
-  FILETIME now;
-  GetSystemTimePreciseAsFileTime(&now);
-  const unsigned long long ticks =
-      (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-  return static_cast<long long>((ticks - 116444736000000000ULL) * 100);
-}
-
 bool WaitFor(double seconds, bool (*ready)()) {
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
   while (!ready()) {
@@ -171,8 +140,7 @@ bool WaitFor(double seconds, bool (*ready)()) {
 int Usage() {
   std::fputs(
       "usage: probe wait-main S | wait-dialog S | wait-no-dialog S | centre ID |\n"
-      "       dialog-centre ID | dialog | text ID | rows | row-centre N |\n"
-      "       wait-rows N S | windows | close-other TEXT\n",
+      "       dialog-centre ID | rows | row-centre N\n",
       stderr);
   return 2;
 }
@@ -201,79 +169,17 @@ int main(int argc, char** argv) {
     PrintCentre(control);
     return 0;
   }
-  if (command == "dialog") {
-    // Its caption, then every visible child's text that is not empty.
-    HWND dialog = ProgramDialog();
-    if (!dialog) return 1;
-    std::printf("caption %s\n", Escaped(TextOf(dialog)).c_str());
-    EnumChildWindows(
-        dialog,
-        [](HWND w, LPARAM) {
-          const std::string text = TextOf(w);
-          if (IsWindowVisible(w) && !text.empty()) {
-            std::printf("%d %s\n", GetDlgCtrlID(w), Escaped(text).c_str());
-          }
-          return TRUE;
-        },
-        0);
-    return 0;
-  }
-  if (command == "text" && argc > 2) {
-    HWND control = GetDlgItem(MainWindow(), std::atoi(argv[2]));
-    if (!control) return 1;
-    std::printf("%s\n", Escaped(TextOf(control)).c_str());
-    return 0;
-  }
-  if (command == "rows" || command == "row-centre" || command == "wait-rows") {
+  if (command == "rows" || command == "row-centre") {
     const ProgramList list;
     if (!list.Usable()) return 1;
     if (command == "rows") {
       for (int row = 0, count = list.Count(); row < count; ++row) {
-        std::printf("%s|%s\n", Escaped(list.Cell(row, 0)).c_str(),
-                    Escaped(list.Cell(row, 1)).c_str());
+        std::printf("%s|%s\n", list.Cell(row, 0).c_str(), list.Cell(row, 1).c_str());
       }
       return 0;
     }
-    if (command == "row-centre") {
-      const POINT centre = list.RowCentre(std::atoi(argv[2]));
-      std::printf("%ld %ld\n", centre.x, centre.y);
-      return 0;
-    }
-    // wait-rows N S: prints the moment (Unix nanoseconds) the list first holds N rows.
-    const int wanted = std::atoi(argv[2]);
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(number(3) * 1000);
-    while (list.Count() != wanted) {
-      if (GetTickCount64() > end) return 1;
-      Sleep(1);
-    }
-    std::printf("%lld\n", UnixNanoseconds());
-    return 0;
-  }
-  if (command == "close-other" && argc > 2) {
-    // Closes the other program's window whose title holds the text (the opened document).
-    static std::string part;
-    part = argv[2];
-    static bool closed;
-    closed = false;
-    EnumWindows(
-        [](HWND w, LPARAM) {
-          if (IsWindowVisible(w) && w != MainWindow() && TextOf(w).find(part) != std::string::npos) {
-            PostMessageA(w, WM_CLOSE, 0, 0);
-            closed = true;
-          }
-          return TRUE;
-        },
-        0);
-    return closed ? 0 : 1;
-  }
-  if (command == "windows") {
-    EnumWindows(
-        [](HWND w, LPARAM) {
-          const std::string title = TextOf(w);
-          if (IsWindowVisible(w) && !title.empty()) std::printf("%s\n", Escaped(title).c_str());
-          return TRUE;
-        },
-        0);
+    const POINT centre = list.RowCentre(std::atoi(argv[2]));
+    std::printf("%ld %ld\n", centre.x, centre.y);
     return 0;
   }
   return Usage();
