@@ -1,5 +1,5 @@
-// What only the Qt window backend does: its window frame, fitting the font to the fixed layout,
-// the result frame's caption, and the list still painting and scrolling under its event filter.
+// What only the Qt window backend does: fitting the font to the fixed layout, and the list still
+// painting and scrolling under its event filter.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -44,13 +44,6 @@ class QtBackend : public ::testing::Test {
   static void SetUpTestSuite() { OpenMainWindow(); }
 };
 
-TEST_F(QtBackend, FixedSizeWithoutMaximiseButtonAndWithIcon) {
-  QWidget* window = Find("MainWindow");
-  EXPECT_EQ(window->minimumSize(), window->maximumSize());
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_FALSE(window->windowIcon().isNull());
-}
-
 // Rendered, no label runs into its control's edge: a text that did not fit would be cut there.
 TEST_F(QtBackend, EveryTextFitsItsControl) {
   for (const char* name : {"FolderOption", "FileOption", "SelectButton", "SearchButton",
@@ -68,20 +61,6 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
       EXPECT_GT(columns.front(), 2);
     }
   }
-}
-
-// The frame line runs through the middle of the caption and is broken behind it.
-TEST_F(QtBackend, ResultFrameCaptionIsSetIntoTheTopEdge) {
-  auto* frame = Find<QGroupBox>("ResultFrame");
-  const QImage image = frame->grab().toImage();
-  const QColor blue(145, 192, 232);
-  int line = 0;
-  while (line < image.height() && image.pixelColor(image.width() - 10, line) == blue) ++line;
-  EXPECT_NEAR(line, frame->fontMetrics().height() / 2, 2);
-  const std::vector<int> caption = DarkColumns(image, 0, frame->fontMetrics().height());
-  ASSERT_FALSE(caption.empty());
-  EXPECT_LT(caption.front(), 16) << "the caption stands near the left end";
-  EXPECT_EQ(image.pixelColor(caption.back() + 2, line), blue) << "the line is broken behind it";
 }
 
 TEST_F(QtBackend, ListPaintsAndScrollsItsRows) {

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "search/search.h"
-#include "tests/search/allocation_probe.h"
 #include "tests/search/line_oracle.h"
 #include "tests/search/test_files.h"
 
@@ -72,25 +71,6 @@ TEST(LineReader, AtEndConsumesNothingAndTheEndStays) {
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_EQ(reader.ReadLine(), "");
   EXPECT_TRUE(reader.AtEnd());
-}
-
-TEST(LineReader, LongLinesComeWholeWithFewEnlargements) {
-  TempFolder folder;
-  const std::string line(6 << 20, 'q');
-  LineReader reader;
-  ASSERT_TRUE(reader.OpenForReading(folder.Write("f.txt", "a\n" + line + "\r\nz")));
-  EXPECT_EQ(reader.ReadLine(), "a");
-  std::string got;
-  size_t enlargements;
-  {
-    AllocationProbe probe;
-    got = reader.ReadLine();
-    enlargements = probe.Count();
-  }
-  EXPECT_TRUE(got == line) << "length " << got.size();
-  // Storage that doubles needs about log2(length / BlockSize) + 1 requests.
-  EXPECT_LE(enlargements, 16u);
-  EXPECT_EQ(reader.ReadLine(), "z");
 }
 
 TEST(LineReader, BlocksShareThePositionWithReadLine) {

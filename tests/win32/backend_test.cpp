@@ -1,5 +1,5 @@
-// What only the Win32 window backend does: window and control classes and styles, the colours
-// it answers to the platform, the list header's notifications, and painting held back for rows.
+// What only the Win32 window backend does: the colours it answers to the platform, the list
+// header's notifications, and painting held back while rows come in.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,53 +16,12 @@ namespace {
 
 HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
 HWND Control(int32_t id) { return GetDlgItem(Main(), id); }
-DWORD Style(HWND w, int which) { return static_cast<DWORD>(GetWindowLongA(w, which)); }
 
 class Win32Backend : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { OpenMainWindow(); }
   void SetUp() override { ClearRows(ResultList); }
 };
-
-TEST_F(Win32Backend, WindowAndControlClassesStylesAndFont) {
-  const DWORD frame = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME;
-  EXPECT_EQ(Style(Main(), GWL_STYLE) & frame, static_cast<DWORD>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
-  EXPECT_EQ(Style(Main(), GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0u);
-  EXPECT_EQ(GetMenu(Main()), nullptr);
-  const struct {
-    int32_t id;
-    const char* className;
-    DWORD style;  // the bits that must be set, beyond WS_CHILD | WS_VISIBLE
-    DWORD clientEdge;
-  } controls[] = {
-      {FolderOption, "Button", BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, 0},
-      // The platform keeps the tab stop of option buttons on the checked one only.
-      {FileOption, "Button", BS_AUTORADIOBUTTON, 0},
-      {SelectionFrame, "Static", WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE},
-      {PathField, "Edit", ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE},
-      {WordField, "Edit", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-      {SearchButton, "Button", BS_PUSHBUTTON | WS_TABSTOP, 0},
-      {ResultList, "SysListView32", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-       WS_EX_CLIENTEDGE},
-      {ResultFrame, "Button", BS_GROUPBOX, 0},
-  };
-  for (const auto& c : controls) {
-    SCOPED_TRACE(c.id);
-    char className[32];
-    GetClassNameA(Control(c.id), className, sizeof className);
-    EXPECT_STREQ(className, c.className);
-    const DWORD style = Style(Control(c.id), GWL_STYLE);
-    EXPECT_EQ(style & (c.style | WS_CHILD | WS_VISIBLE | WS_DISABLED), c.style | WS_CHILD | WS_VISIBLE);
-    if (std::string(className) == "Button") {
-      EXPECT_EQ(style & BS_TYPEMASK, c.style & BS_TYPEMASK);
-    }
-    EXPECT_EQ(Style(Control(c.id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, c.clientEdge);
-    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Control(c.id), WM_GETFONT, 0, 0)),
-              GetStockObject(DEFAULT_GUI_FONT));
-  }
-  const auto extended = SendMessageA(Control(ResultList), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-  EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT), LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-}
 
 // The header inside the list has control id 0; its notifications must never pass for FolderOption.
 TEST_F(Win32Backend, OnlyTheListItselfRaisesListEvents) {
