@@ -60,6 +60,9 @@ TEST_F(PosixPlatform, NoDescriptorOutlivesItsUse) {
   const size_t before = OpenDescriptors();
   for (int round = 0; round < 3; ++round) {
     Choose(folder.Text());
+    // Names that became a FIFO or a folder after the listing.
+    CandidateList[CandidateCount++] = "f.txt";
+    CandidateList[CandidateCount++] = "sub.txt";
     EXPECT_EQ(FolderRows("Wort").size(), 1u);
     LineReader reader;
     for (const std::string& path : {folder.Path("f.txt"), folder.Path("sub.txt"), file}) {
