@@ -114,10 +114,12 @@ long=$(printf 'n%.0s' {1..240}).txt
 (cd "$deep" && printf 'Wort\n' >"$long")
 check 0 "$(printf '%s\t1' "$long")" '' Wort "$deep"
 
-# The output written into the searched folder is not searched.
+# The output written into the searched folder is not searched, though it holds the word.
 for i in {1..300}; do printf 'Wort\n' >"f/a$(printf 'x%.0s' {1..150})$i.txt"; done
-"$cli" Wort f >f/out.txt
+printf 'Wort\n' >f/out.txt
+"$cli" Wort f >>f/out.txt
 if grep -q '^out.txt' f/out.txt; then fail "the output file was searched"; fi
+[ "$(wc -l <f/out.txt)" -eq 302 ] || fail "rows missing beside the output file"
 
 # Memory: one copy of a row, and an orderly exit when it runs out.
 [ -x "$plain" ] || fail "$plain is missing: build the linux preset"
