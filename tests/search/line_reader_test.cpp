@@ -97,6 +97,9 @@ TEST(LineReader, ReopeningStartsAfreshAndFailedOpensLeaveItClosed) {
   EXPECT_EQ(reader.ReadLine(), "a1");
   ASSERT_TRUE(reader.OpenForReading(folder.Write("b.txt", "b1\nb2\n")));
   EXPECT_EQ(reader.ReadLine(), "b1");
+  const HeldFolder held(folder.Text());
+  ASSERT_TRUE(reader.OpenForReading(held, "a.txt"));
+  EXPECT_EQ(reader.ReadLine(), "a1");
   reader.CloseReader();
   EXPECT_FALSE(reader.IsOpen());
   EXPECT_TRUE(reader.AtEnd());

@@ -65,9 +65,11 @@ TEST_F(PosixPlatform, NoDescriptorOutlivesItsUse) {
     CandidateList[CandidateCount++] = "sub.txt";
     EXPECT_EQ(FolderRows("Wort").size(), 1u);
     LineReader reader;
-    for (const std::string& path : {folder.Path("f.txt"), folder.Path("sub.txt"), file}) {
+    for (const std::string& path : {file, folder.Path("f.txt"), folder.Path("sub.txt"), file, file}) {
       reader.OpenForReading(path);
     }
+    const HeldFolder held(folder.Text());
+    for (const char* name : {"a.txt", "a.txt", "f.txt", "sub.txt"}) reader.OpenForReading(held, name);
     reader.CloseReader();
     EXPECT_FALSE(reader.IsOpen());
   }
