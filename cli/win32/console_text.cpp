@@ -12,14 +12,19 @@ HANDLE HandleOf(std::FILE* stream) {
   return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
 }
 
-// Asked once per stream: what a standard handle is does not change while the program runs.
+bool CheckConsole(std::FILE* stream) {
+  DWORD mode;
+  return GetConsoleMode(HandleOf(stream), &mode) != 0;
+}
+
+// Asked once per stream, at its first write: what a standard handle is does not change.
 bool IsConsole(std::FILE* stream) {
-  const auto check = [](std::FILE* s) {
-    DWORD mode;
-    return GetConsoleMode(HandleOf(s), &mode) != 0;
-  };
-  static const bool console[2] = {check(stdout), check(stderr)};
-  return console[stream == stderr ? 1 : 0];
+  if (stream == stderr) {
+    static const bool console = CheckConsole(stderr);
+    return console;
+  }
+  static const bool console = CheckConsole(stdout);
+  return console;
 }
 
 bool WriteConsoleText(std::FILE* stream, std::string_view bytes) {
