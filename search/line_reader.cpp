@@ -1,4 +1,6 @@
 // Reads one file in blocks and hands it out line by line, or block by block.
+#include <algorithm>
+
 #include "search/file_layer.h"
 #include "search/search.h"
 
@@ -54,7 +56,7 @@ bool LineReader::NextBlock() {
   const int32_t got = file_layer::ReadBlock(handle, block, BlockSize);
   // A failed read ends the file's lines as its real end does, but is remembered.
   if (got < 0) outcome = FileOutcome::ReadFailed;
-  filled = got > 0 ? got : 0;
+  filled = std::max(got, int32_t{0});
   unread = filled;
   return filled > 0;
 }

@@ -13,15 +13,6 @@ namespace sucholin {
 extern const char FolderSeparator = '/';
 
 namespace file_layer {
-namespace {
-
-constexpr int ReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-
-// Opening a socket, or a device without a driver, is refused with these; such an entry is no
-// file to read rather than a file that failed.
-bool RefusedAsSpecial(int error) { return error == ENXIO || error == ENODEV; }
-
-}  // namespace
 
 intptr_t OpenFolder(const std::string& folder) {
   if (folder.find('\0') != std::string::npos) return NoHandle;
@@ -48,8 +39,9 @@ OpenResult OpenRead(intptr_t folder, const std::string& folderText, const std::s
     if (!S_ISREG(info.st_mode)) return OpenResult::NotRegular;
   }
   // O_NONBLOCK keeps the open from waiting, should a FIFO have been put in the file's place.
-  const int fd = openat(relative ? static_cast<int>(folder) : AT_FDCWD, path.c_str(), ReadFlags);
-  if (fd < 0) return RefusedAsSpecial(errno) ? OpenResult::NotRegular : OpenResult::Failed;
+  const int fd = openat(relative ? static_cast<int>(folder) : AT_FDCWD, path.c_str(),
+                        O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return OpenResult::Failed;
   // The entry may have been swapped since its type was told.
   struct stat opened;
   if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {

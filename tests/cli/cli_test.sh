@@ -83,7 +83,7 @@ unread='sucholin-cli: Lesefehler, die Datei ist nur bis dahin durchsucht: '
 wrap=faulty check 2 "$(printf 'bad.txt\t1')" "${unread}f/bad.txt" Wort f/bad.txt
 wrap="faulty setpriv --reuid=nobody --regid=nogroup --clear-groups" check 2 \
   "$(printf 'bad.txt\t1\nok.txt\t1')" \
-  "$(printf 'sucholin-cli: Datei nicht lesbar: f/secret.txt\n%s' "${unread}f/bad.txt")" Wort f
+  "$(printf 'sucholin-cli: Datei nicht lesbar: f/secret.txt\n%s' "${unread}f/bad.txt")" Wort f/
 
 # Special files are not opened: a writer waiting on a FIFO stays waiting.
 mkfifo f/chan.txt
