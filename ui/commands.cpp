@@ -1,6 +1,7 @@
 // The program: start-up, the event loop and its five commands, over the window and shell contracts.
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "search/search.h"
@@ -28,20 +29,23 @@ void ClearFields() {
   SetControlText(WordField, "");
 }
 
+// PathField shows what a search reads. A cancelled or failed chooser answers "" and changes
+// nothing, so the previous choice stays; a chosen folder is shown even when it holds no file.
 void Choose() {
   ClearResultRows();
   if (FolderMode()) {
-    ChosenFolder = ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart);
+    std::string folder = ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart);
+    if (folder.empty()) return;
+    ChosenFolder = std::move(folder);
     CandidateCount = 0;
-    if (!ChosenFolder.empty()) {
-      CollectCandidates(ChosenFolder, [](const std::string& folder) {
-        SetControlText(PathField, folder);
-      });
-    }
+    CollectCandidates(ChosenFolder, [](const std::string&) {});
+    SetControlText(PathField, ChosenFolder);
   } else if (FileMode()) {
-    ChosenFile = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault,
-                            texts::FileChooserFilter, 0);
-    if (!ChosenFile.empty()) SetControlText(PathField, ChosenFile);
+    std::string file = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault,
+                                  texts::FileChooserFilter, 0);
+    if (file.empty()) return;
+    ChosenFile = std::move(file);
+    SetControlText(PathField, ChosenFile);
   }
 }
 

@@ -27,9 +27,10 @@ inline constexpr char FolderChooserTitle[] = "Ordner Ausw\xE4hlen";
 inline constexpr char FolderChooserStart[] = "c:/";
 inline constexpr char FileChooserTitle[] = "Datei ausw\xE4hlen";
 inline constexpr char FileChooserDefault[] = "*.*";
+// The shown text keeps its "*bat"; the pattern reads "*.bat", which "kombat" does not match.
 inline constexpr char FileChooserFilter[] =
     "(*.txt,*.htm,*.html,*.xml,*bat,*.pb,*.pbi,*.php,*.perl)"
-    "|*.txt;*.htm;*.html;*.xml;*bat;*.pb;*.pbi;*.php;*.perl";
+    "|*.txt;*.htm;*.html;*.xml;*.bat;*.pb;*.pbi;*.php;*.perl";
 
 // Notices.
 inline constexpr char NoticeCaption[] = "Meldung";
@@ -40,10 +41,17 @@ inline constexpr unsigned NoticeStyle = 0x30;  // exclamation icon, one OK butto
 
 inline constexpr char WebsiteAddress[] = SUCHOLIN_WEBSITE;
 
-// The Linux desktop program, started where there is no display.
+// The Linux desktop program, started where no display is set or none can be reached.
 inline constexpr char NoDisplayMessage[] =
     "Sucholin braucht eine grafische Oberfl\xE4"
-    "che: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.";
+    "che: keine Anzeige erreichbar (DISPLAY oder WAYLAND_DISPLAY).";
+
+// The Linux desktop's opener failed; the target stands between the two parts.
+inline constexpr char OpenFailedCaption[] = "Sucholin";
+inline constexpr char OpenFailedBefore[] = "\x84";
+inline constexpr char OpenFailedAfter[] =
+    "\x93 l\xE4sst sich nicht \xF6"
+    "ffnen: Der Desktop hat kein Programm daf\xFCr oder konnte es nicht starten.";
 
 // sucholin-cli. Every message starts with CliPrefix; a named file follows its message.
 inline constexpr char CliPrefix[] = "sucholin-cli: ";
