@@ -1,9 +1,12 @@
-// One level of one folder through POSIX opendir and readdir.
+// One level of one folder through POSIX opendir and readdir, in the order Windows lists names.
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <climits>
+#include <memory>
+#include <vector>
 
 #include "search/search.h"
 
@@ -30,20 +33,33 @@ int32_t KindOf(int folder, const dirent& entry) {
   return S_ISREG(target.st_mode) ? DirectoryListing::File : DirectoryListing::Special;
 }
 
+unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c; }
+
+// Windows' file system keeps names ordered with ASCII letters compared as upper case; readdir
+// delivers them in hash order. Names equal but for case are ordered by their bytes, so that
+// the order is total and the same on every run.
+bool ListedBefore(const std::string& a, const std::string& b) {
+  const auto folded = [](const std::string& x, const std::string& y) {
+    return std::lexicographical_compare(
+        x.begin(), x.end(), y.begin(), y.end(), [](char l, char r) {
+          return UpperAscii(static_cast<unsigned char>(l)) < UpperAscii(static_cast<unsigned char>(r));
+        });
+  };
+  if (folded(a, b)) return true;
+  if (folded(b, a)) return false;
+  return a < b;
+}
+
+struct Entry {
+  std::string name;
+  int32_t kind;
+};
+
 }  // namespace
 
 struct DirectoryListing::Platform {
-  DIR* folder = nullptr;
-  std::string pattern;  // empty: every entry
-  std::string name;
-  int32_t kind = NoListing;
-
-  Platform() = default;
-  Platform(const Platform&) = delete;
-  Platform& operator=(const Platform&) = delete;
-  ~Platform() {
-    if (folder != nullptr) closedir(folder);
-  }
+  std::vector<Entry> entries;  // the whole folder, in name order
+  size_t next = 0;             // entries handed out so far
 };
 
 bool DirectoryListing::OpenListing(const std::string& folder, const std::string& pattern) {
@@ -53,33 +69,36 @@ bool DirectoryListing::OpenListing(const std::string& folder, const std::string&
   if (text.back() != '/') text += '/';
   // The folder text, its closing zero included, must fit the platform's path limit.
   if (text.size() >= PATH_MAX) return false;
-  DIR* opened = opendir(text.c_str());
-  if (opened == nullptr) return false;
-  platform = new Platform;
-  platform->folder = opened;
+  const std::unique_ptr<DIR, int (*)(DIR*)> opened(opendir(text.c_str()), closedir);
+  if (!opened) return false;
   // "*.*" means every entry, as on Windows, names without a dot included.
-  if (!pattern.empty() && pattern != "*.*") platform->pattern = pattern;
+  const bool everyEntry = pattern.empty() || pattern == "*.*";
+  auto listing = std::make_unique<Platform>();
+  // A read error ends the enumeration like the end of the folder.
+  while (const dirent* entry = readdir(opened.get())) {
+    if (!everyEntry && fnmatch(pattern.c_str(), entry->d_name, 0) != 0) continue;
+    listing->entries.push_back({entry->d_name, KindOf(dirfd(opened.get()), *entry)});
+  }
+  std::sort(listing->entries.begin(), listing->entries.end(),
+            [](const Entry& a, const Entry& b) { return ListedBefore(a.name, b.name); });
+  platform = listing.release();
   return true;
 }
 
 bool DirectoryListing::NextEntry() {
-  if (platform == nullptr) return false;
-  // A read error ends the enumeration like the end of the folder.
-  while (const dirent* entry = readdir(platform->folder)) {
-    if (!platform->pattern.empty() && fnmatch(platform->pattern.c_str(), entry->d_name, 0) != 0) {
-      continue;
-    }
-    platform->name = entry->d_name;
-    platform->kind = KindOf(dirfd(platform->folder), *entry);
-    return true;
-  }
-  return false;
+  if (platform == nullptr || platform->next == platform->entries.size()) return false;
+  ++platform->next;
+  return true;
 }
 
-int32_t DirectoryListing::EntryKind() const { return platform == nullptr ? NoListing : platform->kind; }
+int32_t DirectoryListing::EntryKind() const {
+  return platform == nullptr || platform->next == 0 ? NoListing
+                                                    : platform->entries[platform->next - 1].kind;
+}
 
 std::string DirectoryListing::EntryName() const {
-  return platform == nullptr ? std::string() : platform->name;
+  return platform == nullptr || platform->next == 0 ? std::string()
+                                                    : platform->entries[platform->next - 1].name;
 }
 
 void DirectoryListing::CloseListing() {
