@@ -6,25 +6,22 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "shell/qt/dialog_owner.h"
 #include "shell/shell.h"
 #include "ui/texts.h"
 
 namespace sucholin {
 namespace {
 
+using qt::DialogOwner;
+
 // Titles, notice texts and filters are the program's fixed texts, kept in code page 1252;
 // paths are in the locale's encoding.
-QString FromFixed(const std::string& text) {
-  return QString::fromUtf8(texts::Utf8FromCp1252(text));
-}
+QString FromFixed(const std::string& text) { return qt::FromFixed(text.c_str()); }
 QString FromLocal(const std::string& text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-// The active window owns the dialog, which centres it there; the dialog is application modal
-// either way, so no window of the program takes input while it is open.
-QWidget* DialogOwner() { return QApplication::activeWindow(); }
 
 // An open dialog that accepts the name of a file that does not exist yet, but only in a folder
 // that does.

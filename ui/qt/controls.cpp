@@ -213,16 +213,6 @@ void CreateControls() {
   SetControlFont();
 }
 
-void EnsureApplication() {
-  if (QApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "sucholin";
-  static char* argv[] = {name, nullptr};
-  // Lives until the process ends: deleting it from a static destructor would run after Qt's
-  // own statics are gone.
-  new QApplication(argc, argv);
-}
-
 void PlaceCentred(QWidget* window) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const QSize outer = window->frameGeometry().size().boundedTo(screen.size());
@@ -234,7 +224,7 @@ void PlaceCentred(QWidget* window) {
 
 bool CreateMainWindow() {
   if (Window) return true;
-  EnsureApplication();
+  qt::EnsureApplication();
   // One style everywhere: the layout's fixed pixel sizes are measured against it.
   QApplication::setStyle(QStringLiteral("Fusion"));
   QGuiApplication::setDesktopFileName(QStringLiteral("sucholin"));

@@ -15,6 +15,10 @@ inline QColor ToQColor(Color color) {
   return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+// Creates the application once, German throughout; without a display the program ends
+// with one line and exit status 1.
+void EnsureApplication();
+
 // Queues an event for WaitEvent and wakes it.
 void PostEvent(const Event& event);
 void PostControlEvent(int32_t id, int32_t type);
