@@ -1,4 +1,5 @@
-// Opening a document: start it as a program, else hand it to the shell with the verb "Open".
+// Opening a document: a program file is started, anything else goes to the shell with the
+// verb "Open", by its registered type where it has one.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -7,8 +8,9 @@
 #include "shell/win32/shell_rules.h"
 
 namespace sucholin {
+namespace {
 
-int32_t OpenDocument(const std::string& target) {
+bool StartProgram(const std::string& target) {
   // CreateProcessA may write into the command line, so it gets a copy of its own.
   std::string commandLine = win32::CommandLineFor(target);
   STARTUPINFOA startup{};
@@ -16,17 +18,46 @@ int32_t OpenDocument(const std::string& target) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
-  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                     nullptr, nullptr, &startup, &started)) {
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return 1;
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                      nullptr, nullptr, &startup, &started)) {
+    return false;
   }
+  CloseHandle(started.hThread);
+  CloseHandle(started.hProcess);
+  return true;
+}
+
+bool IsFile(const std::string& target) {
+  const DWORD attributes = GetFileAttributesA(target.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsRegisteredType(const std::string& typeClass) {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, typeClass.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+}  // namespace
+
+int32_t OpenDocument(const std::string& target) {
+  if (win32::RunsAsProgram(target) && StartProgram(target)) return 1;
 
   const std::string folder = win32::WorkingFolderFor(target);
   SHELLEXECUTEINFOA request{};
   request.cbSize = sizeof request;
   request.fMask = SEE_MASK_NOCLOSEPROCESS;
+  // Opened by name alone, the shell may still start an executable image hiding behind a
+  // document's extension; named by its type, the file goes to the program registered for it.
+  // A missing file keeps the plain request, for which the shell reports it missing.
+  const std::string typeClass = win32::TypeClassFor(target);
+  if (!typeClass.empty() && IsFile(target) && IsRegisteredType(typeClass)) {
+    request.fMask |= SEE_MASK_CLASSNAME;
+    request.lpClass = typeClass.c_str();
+  }
   // What the shell itself reports (a missing file, say) belongs to the program's window.
   request.hwnd = win32::DialogOwner();
   request.lpVerb = "Open";

@@ -14,7 +14,50 @@ size_t LastInnerBackslash(std::string_view text) {
   return at != std::string_view::npos && at > 0 ? at : std::string_view::npos;
 }
 
+// The text after the last dot of the name after the last separator; "" without a dot.
+std::string_view ExtensionOf(std::string_view target) {
+  const size_t nameAt = target.find_last_of("\\/");
+  const std::string_view name = nameAt == std::string_view::npos ? target : target.substr(nameAt + 1);
+  const size_t dot = name.rfind('.');
+  return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// "https://...": a scheme of at least two letters ("C:" is a drive), then "://".
+bool IsWebAddress(std::string_view target) {
+  const size_t at = target.find("://");
+  if (at == std::string_view::npos || at < 2) return false;
+  for (const char c : target.substr(0, at)) {
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool RunsAsProgram(std::string_view target) {
+  const std::string_view extension = ExtensionOf(target);
+  for (const char* program : {"exe", "com", "bat", "cmd"}) {
+    if (EqualsIgnoringCase(extension, program)) return true;
+  }
+  return false;
+}
+
+std::string TypeClassFor(std::string_view target) {
+  const std::string_view extension = ExtensionOf(target);
+  if (extension.empty() || IsWebAddress(target)) return {};
+  std::string typeClass(1, '.');
+  typeClass += extension;
+  return typeClass;
+}
 
 std::string CommandLineFor(std::string_view target) {
   if (!target.empty() && target.front() == '"') return std::string(target);

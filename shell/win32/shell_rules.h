@@ -12,6 +12,14 @@ std::string CommandLineFor(std::string_view target);
 // character; otherwise "" (no working folder).
 std::string WorkingFolderFor(std::string_view target);
 
+// Whether the system starts target itself as a program: its extension is .exe, .com, .bat or
+// .cmd in any case. Only these are tried as programs, because CreateProcessA starts any
+// executable image whatever its name says, a program posing as a .txt included.
+bool RunsAsProgram(std::string_view target);
+// The file type of target for the shell, as its extension with the dot (".txt"); "" for a
+// web address and for a name without an extension.
+std::string TypeClassFor(std::string_view target);
+
 // The folder the folder chooser is asked to select: at most 259 characters, a trailing
 // backslash dropped unless the text is a drive root such as "D:\".
 std::string BrowseStartFolder(std::string_view initialFolder);
