@@ -101,7 +101,8 @@ TEST_F(Commands, SearchesListEveryHitFileAndRepeatIdentically) {
   EXPECT_EQ(ShellLog.size(), 2u) << "only the choosers were asked";
 }
 
-// The file chooser's pattern lists every extension a folder search reads.
+// The file chooser's pattern lists every extension a folder search reads, and "*.bat" rather
+// than the shown "*bat", which would take "kombat".
 TEST_F(Commands, ChooseAsksTheChooserOfTheCheckedOption) {
   SetControlState(FolderOption, 1);
   Send(SelectButton);
@@ -112,22 +113,30 @@ TEST_F(Commands, ChooseAsksTheChooserOfTheCheckedOption) {
   EXPECT_EQ(ShellLog, (Log{std::string("ChooseFolder|") + texts::FolderChooserTitle + "|c:/",
                            std::string("ChooseFile|") + texts::FileChooserTitle +
                                "|*.*|(*.txt,*.htm,*.html,*.xml,*bat,*.pb,*.pbi,*.php,*.perl)"
-                               "|*.txt;*.htm;*.html;*.xml;*bat;*.pb;*.pbi;*.php;*.perl|0"}));
+                               "|*.txt;*.htm;*.html;*.xml;*.bat;*.pb;*.pbi;*.php;*.perl|0"}));
 }
 
-TEST_F(Commands, CancelledChooserKeepsThePathShownButLeavesNothingToSearch) {
+// PathField shows what a search reads: a cancelled chooser keeps the previous choice (the
+// list is emptied all the same), and a chosen folder is shown even without a single file.
+TEST_F(Commands, PathFieldShowsTheChoiceASearchReads) {
+  const TempFolder empty;
   for (const bool inFolder : {true, false}) {
     Choose(inFolder);
+    SearchFor("Wort");
+    const Log rows = Rows();
     const std::string shown = GetControlText(PathField);
     Send(SelectButton);  // the script has no answer left: cancelled
+    EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(GetControlText(PathField), shown);
     ResetShell();
-    SearchFor("Wort");
-    EXPECT_TRUE(Rows().empty()) << inFolder;
-    EXPECT_TRUE(ShellLog.empty()) << "no notice: PathField still shows the old choice";
+    Send(SearchButton);
+    EXPECT_EQ(Rows(), rows) << inFolder;
+    EXPECT_TRUE(ShellLog.empty()) << "no notice";
   }
-  EXPECT_EQ(CandidateCount, 0);
-  EXPECT_EQ(ChosenFolder, "");
+  FolderAnswers.push_back(empty.Text());
+  SetControlState(FolderOption, 1);
+  Send(SelectButton);
+  EXPECT_EQ(GetControlText(PathField), empty.Text());
 }
 
 TEST_F(Commands, OptionClicksEmptyBothFieldsEachTimeButKeepTheRows) {

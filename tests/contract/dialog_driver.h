@@ -27,10 +27,10 @@ class OpenDialog {
 };
 
 // Answers the next dialog that opens while it lives; its end waits until the answer was given.
-// Should no dialog open, a required one fails the test instead of hanging it.
+// Should no dialog open, the test fails instead of hanging.
 class DialogAnswer {
  public:
-  explicit DialogAnswer(std::function<void(OpenDialog&)> answer, bool required = true);
+  explicit DialogAnswer(std::function<void(OpenDialog&)> answer);
   ~DialogAnswer();
   DialogAnswer(const DialogAnswer&) = delete;
   DialogAnswer& operator=(const DialogAnswer&) = delete;

@@ -67,10 +67,10 @@ struct DialogAnswer::Platform {
   int tries = 0;
 };
 
-DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer, bool required)
+DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
     : platform(std::make_unique<Platform>()) {
   Platform* self = platform.get();
-  QObject::connect(&self->timer, &QTimer::timeout, [self, answer, required] {
+  QObject::connect(&self->timer, &QTimer::timeout, [self, answer] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog && dialog->isVisible()) {
       self->timer.stop();
@@ -78,12 +78,15 @@ DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer, bool require
       answer(open);
     } else if (++self->tries > 300) {
       self->timer.stop();
-      if (required) ADD_FAILURE() << "no dialog appeared";
+      ADD_FAILURE() << "no dialog appeared";
     }
   });
   self->timer.start(10);
 }
 
-DialogAnswer::~DialogAnswer() = default;
+// A dialog that does not block the caller is answered after the call has returned.
+DialogAnswer::~DialogAnswer() {
+  while (platform->timer.isActive()) QTest::qWait(10);
+}
 
 }  // namespace sucholin::testing

@@ -1,10 +1,11 @@
 // What only the Qt shell backend does: Qt's own file dialogs with their start folders, the
-// notice styles, and the desktop's opener caught by URL handlers.
+// notice styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -67,12 +68,14 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
   QString shown;
   std::string name;
   QStringList filters;
+  QString cancel;
   {
     DialogAnswer driver([&](OpenDialog& chooser) {
       shown = ShownFolder();
       name = chooser.NameBox();
       const auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       filters = dialog->nameFilters() << dialog->selectedNameFilter();
+      cancel = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
       chooser.Cancel();
     });
     EXPECT_EQ(ChooseFile(texts::FileChooserTitle, Local(root + "/mein brief.txt"), "Alle|*|Text|*.txt", 1), "");
@@ -80,6 +83,7 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
   EXPECT_EQ(shown, root);
   EXPECT_EQ(name, "mein brief.txt");
   EXPECT_EQ(filters, (QStringList{"Alle (*)", "Text (*.txt)", "Text"}));
+  EXPECT_EQ(cancel, QStringLiteral("Abbrechen")) << "Qt's own texts in German";
   bool stillOpen = false;
   {
     DialogAnswer driver([&](OpenDialog& chooser) {
@@ -113,6 +117,7 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
     SCOPED_TRACE(c.style);
     DialogAnswer driver([&](OpenDialog& notice) {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow") << "also right after another";
       EXPECT_EQ(box->icon(), c.icon);
       EXPECT_EQ(notice.PushButtons(), c.buttons);
       if (c.press == QMessageBox::NoButton) {
@@ -125,70 +130,99 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
   }
 }
 
-// Stands in for the desktop's opener.
-class Opener : public QObject {
-  Q_OBJECT
-
+// Stands in for the desktop's opener on the PATH: records what it is given, waits while the
+// file "halt" beside it exists, and fails for a name holding "kaputt".
+class FakeOpener {
  public:
-  Opener() {
-    for (const char* scheme : {"file", "https"}) {
-      QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
-    }
+  FakeOpener() : path(qgetenv("PATH")) {
+    QFile script(dir.filePath(QStringLiteral("xdg-open")));
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n"
+                 "while [ -e \"$(dirname \"$0\")/halt\" ]; do sleep 0.05; done\n"
+                 "printf '%s\\n' \"$1\" >>\"$(dirname \"$0\")/given\"\n"
+                 "case \"$1\" in *kaputt*) exit 4;; esac\n");
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    qputenv("PATH", dir.path().toLocal8Bit() + ':' + path);
   }
-  ~Opener() override {
-    for (const char* scheme : {"file", "https"}) {
-      QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+  ~FakeOpener() { qputenv("PATH", path); }
+
+  void Hold(bool on) {
+    QFile halt(dir.filePath(QStringLiteral("halt")));
+    on ? (void)halt.open(QIODevice::WriteOnly) : (void)halt.remove();
+  }
+  // What the opener was given, sorted, once count arguments have arrived.
+  QStringList Given(qsizetype count) {
+    QStringList given;
+    for (int i = 0; i < 500 && given.size() < count; ++i) {
+      QTest::qWait(10);
+      QFile file(dir.filePath(QStringLiteral("given")));
+      given = file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                             : QStringList();
     }
+    given.sort();
+    return given;
   }
 
-  QList<QUrl> opened;
-
- public slots:
-  void Open(const QUrl& url) { opened << url; }
+ private:
+  QTemporaryDir dir;
+  QByteArray path;
 };
 
-// Native programs are started; everything else, even a script with the execute bit, is opened.
-TEST_F(QtShell, OpenDocumentStartsProgramsAndHandsTheRestToTheOpener) {
-  const QString program = QStandardPaths::findExecutable(QStringLiteral("true"));
+// Nothing is started, whatever its execute bit or content; the opener gets every target, and
+// nothing waits for it, as it may last as long as the program it opened.
+TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
+  FakeOpener opener;
+  ASSERT_TRUE(QFile::copy(QStandardPaths::findExecutable(QStringLiteral("true")), root + "/liesmich.txt"));
   const QString script = root + QStringLiteral("/lauf.sh");
-  const QString marker = root + QStringLiteral("/gelaufen");
   QFile file(script);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(("#!/bin/sh\ntouch '" + marker + "'\n").toLocal8Bit());
+  file.write(("#!/bin/sh\ntouch '" + root + "/gelaufen'\n").toLocal8Bit());
   file.setPermissions(file.permissions() | QFile::ExeOwner);
-  const QString copy = root + QStringLiteral("/programm");  // without the execute bit
-  ASSERT_TRUE(QFile::copy(program, copy));
-  QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+  QFile(root + QStringLiteral("/mit leer.txt")).open(QIODevice::WriteOnly);
 
-  QFile spaced(root + QStringLiteral("/mit leer.txt"));
-  ASSERT_TRUE(spaced.open(QIODevice::WriteOnly));
-  const QString opened[] = {root + "/brief.txt", spaced.fileName(), root + "/Texte", script, copy};
-  for (const QString& target : opened) {
-    Opener opener;
-    EXPECT_EQ(OpenDocument(Local(target)), 1);
-    EXPECT_EQ(opener.opened, QList<QUrl>{QUrl::fromLocalFile(target)}) << Local(target);
-  }
-  Opener opener;
-  EXPECT_EQ(OpenDocument(texts::WebsiteAddress), 1);
-  EXPECT_EQ(OpenDocument(Local(program)), 1);
+  QStringList targets = {root + "/mit leer.txt", root + "/Texte", root + "/liesmich.txt", script,
+                         QString::fromLatin1(texts::WebsiteAddress)};
+  opener.Hold(true);
+  for (const QString& target : targets) EXPECT_EQ(OpenDocument(Local(target)), 1) << Local(target);
   const QString before = QDir::currentPath();
   QDir::setCurrent(root);
   EXPECT_EQ(OpenDocument("brief.txt"), 1) << "a relative name is taken from the current folder";
   QDir::setCurrent(before);
-  EXPECT_EQ(opener.opened, (QList<QUrl>{QUrl(QString::fromLatin1(texts::WebsiteAddress)),
-                                        QUrl::fromLocalFile(root + "/brief.txt")}));
-  QTest::qWait(200);
-  EXPECT_FALSE(QFile::exists(marker)) << "the script was run";
+  opener.Hold(false);
+  targets << root + "/brief.txt";
+  targets.sort();
+  EXPECT_EQ(opener.Given(targets.size()), targets);
+  EXPECT_FALSE(QFile::exists(root + "/gelaufen")) << "the script was run";
+  EXPECT_EQ(OpenDocument(""), 0);
 }
 
-// Without a handler the offscreen platform cannot open anything, and says so.
-TEST_F(QtShell, AFailedOpenerAnswersZero) {
-  EXPECT_EQ(OpenDocument(Local(root + "/brief.txt")), 0);
-  EXPECT_EQ(OpenDocument(texts::WebsiteAddress), 0);
-  EXPECT_EQ(OpenDocument(""), 0);
+// An opener that fails later, or none at all, is told in a message owned by the main window.
+TEST_F(QtShell, OpenerFailuresAreTold) {
+  QFile(root + QStringLiteral("/kaputt.txt")).open(QIODevice::WriteOnly);
+  const struct {
+    bool opener;
+    QString target;
+    int32_t answer;
+  } cases[] = {{true, root + "/kaputt.txt", 1}, {false, root + "/brief.txt", 0}};
+  for (const auto& c : cases) {
+    const FakeOpener opener;
+    const QByteArray path = qgetenv("PATH");
+    if (!c.opener) qputenv("PATH", QByteArray());
+    QString told;
+    {
+      DialogAnswer driver([&](OpenDialog& message) {
+        QWidget* box = QApplication::activeModalWidget();
+        told = qobject_cast<QMessageBox*>(box)->text();
+        EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow");
+        message.Confirm();
+      });
+      EXPECT_EQ(OpenDocument(Local(c.target)), c.answer);
+    }
+    qputenv("PATH", path);
+    EXPECT_TRUE(told.contains(c.target)) << Local(told);
+  }
 }
 
 }  // namespace
 }  // namespace sucholin::testing
 
-#include "shell_backend_test.moc"

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "search/search.h"
@@ -45,12 +47,23 @@ class SearchStateTest : public ::testing::Test {
   std::vector<std::string> shown;  // every text handed to showFolder
 };
 
-// The folder's entries in the order the platform's own directory iteration gives them.
+// The folder's entries in the order a listing hands them out: on Windows the order of the
+// platform's own directory iteration; elsewhere sorted as Windows' file system keeps them,
+// ASCII letters as upper case, ties by bytes.
 inline std::vector<std::string> PlatformOrder(const std::filesystem::path& folder) {
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     names.push_back(entry.path().filename().string());
   }
+#ifndef _WIN32
+  const auto key = [](const std::string& name) {
+    std::string upper = name;
+    for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    return std::pair(upper, name);
+  };
+  std::sort(names.begin(), names.end(),
+            [&](const std::string& a, const std::string& b) { return key(a) < key(b); });
+#endif
   return names;
 }
 

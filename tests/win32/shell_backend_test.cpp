@@ -37,6 +37,25 @@ TEST(ShellRules, CommandLineAndWorkingFolder) {
   }
 }
 
+// Only what the system starts by itself is tried as a program; the rest goes to the shell by
+// its type, a web address by its name alone.
+TEST(ShellRules, ProgramsByExtensionAndDocumentsByType) {
+  const struct {
+    const char* target;
+    bool program;
+    const char* typeClass;
+  } cases[] = {
+      {"C:\\Texte\\brief.txt", false, ".txt"}, {"C:\\x\\mach.bat", true, ".bat"},
+      {"C:\\x\\LAUF.CMD", true, ".CMD"},       {"C:\\x\\a.exe", true, ".exe"},
+      {"C:\\x\\kombat", false, ""},            {"C:\\a.b\\ohne", false, ""},
+      {"https://www.sucholin.de", false, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RunsAsProgram(c.target), c.program) << c.target;
+    EXPECT_EQ(TypeClassFor(c.target), c.typeClass) << c.target;
+  }
+}
+
 TEST(ShellRules, BrowseStartFolderFilterListAndDefaultFile) {
   EXPECT_EQ(BrowseStartFolder("D:\\Texte\\"), "D:\\Texte");
   EXPECT_EQ(BrowseStartFolder(std::string(300, 'a')), std::string(259, 'a'));

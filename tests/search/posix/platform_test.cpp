@@ -1,5 +1,5 @@
-// What only POSIX can set up: FIFOs, devices and links, its path limit, and the descriptors a
-// search leaves open.
+// What only POSIX can set up: FIFOs, devices and links, its path limit, names that differ only
+// in case, and the descriptors a search leaves open.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -107,6 +107,17 @@ TEST_F(PosixPlatform, AFolderTextBeyondThePathLimitCannotBeListed) {
   bare.back() = '.';
   DirectoryListing listing;
   EXPECT_FALSE(listing.OpenListing(bare, "*.*"));
+}
+
+// Whatever order the file system keeps, names come as Windows lists them: ASCII letters as
+// upper case, names equal but for case by their bytes, other bytes by their value.
+TEST_F(PosixPlatform, NamesComeInWindowsNameOrder) {
+  const Names ordered = {"10.txt", "9.txt",    "a.txt", "Alpha.txt", "alpha.txt",
+                         "Z.txt",  "zeta.txt", "[.txt", "_x.txt",    "\xC3\xA4.txt"};
+  TempFolder folder;
+  for (auto name = ordered.rbegin(); name != ordered.rend(); ++name) folder.Write(*name, "");
+  Choose(folder.Text());
+  EXPECT_EQ(Candidates(), ordered);
 }
 
 }  // namespace
