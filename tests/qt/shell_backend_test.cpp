@@ -178,6 +178,7 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(("#!/bin/sh\ntouch '" + root + "/gelaufen'\n").toLocal8Bit());
   file.setPermissions(file.permissions() | QFile::ExeOwner);
+  file.close();  // written out, so that running it would leave the marker
   QFile(root + QStringLiteral("/mit leer.txt")).open(QIODevice::WriteOnly);
 
   QStringList targets = {root + "/mit leer.txt", root + "/Texte", root + "/liesmich.txt", script,
