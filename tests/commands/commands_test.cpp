@@ -24,8 +24,8 @@ bool Send(int32_t control, int32_t type = Click) {
 }
 
 // Every row as "name|lines", sorted: a folder lists in the platform's order.
-std::vector<std::string> Rows() {
-  std::vector<std::string> rows;
+Log Rows() {
+  Log rows;
   for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
     rows.push_back(GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1));
   }
@@ -43,7 +43,8 @@ class Commands : public ::testing::Test {
     SetControlText(PathField, "");
     SetControlText(WordField, "");
     Send(SearchButton);  // empties the list and whatever was kept with its rows
-    ResetShell();
+    ShellLog.clear();
+    ChooserAnswers.clear();
     folder.Write("a.txt", "x\nWort\nWort Wort\n");
     folder.Write("b.htm", "Wort");
     folder.Write("c.log", "Wort");
@@ -51,18 +52,16 @@ class Commands : public ::testing::Test {
     single = folder.Write("e.perl", "eins\r\nWort\r\n");
   }
 
-  void Choose(bool inFolder) {
+  // Chooses the folder or the single file, as the user would, and searches it for Wort.
+  void ChooseAndSearch(bool inFolder) {
     SetControlState(inFolder ? FolderOption : FileOption, 1);
-    (inFolder ? FolderAnswers : FileAnswers).push_back(inFolder ? folder.Text() : single);
+    ChooserAnswers.push_back(inFolder ? folder.Text() : single);
     Send(SelectButton);
-  }
-
-  void SearchFor(const std::string& word) {
-    SetControlText(WordField, word);
+    SetControlText(WordField, "Wort");
     Send(SearchButton);
   }
 
-  const std::vector<std::string> folderRows{"a.txt|2,3", "b.htm|1", "e.perl|2"};
+  const Log folderRows{"a.txt|2,3", "b.htm|1", "e.perl|2"};
   TempFolder folder;
   std::string single;
 };
@@ -74,37 +73,39 @@ TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheL
     Log notices;
   } cases[] = {{false, "", {PathNotice, WordNotice}}, {true, "", {WordNotice}}, {false, "Wort", {PathNotice}}};
   for (const auto& c : cases) {
-    SetUp();
-    Choose(true);
-    SearchFor("Wort");
+    ChooseAndSearch(true);
     if (!c.chosen) SetControlText(PathField, "");
-    ResetShell();
-    SearchFor(c.word);
+    SetControlText(WordField, c.word);
+    ShellLog.clear();
+    Send(SearchButton);
     EXPECT_EQ(ShellLog, c.notices) << c.chosen << " " << c.word;
     EXPECT_TRUE(Rows().empty());
   }
 }
 
-TEST_F(Commands, SearchesListEveryHitFileAndRepeatIdentically) {
-  Choose(true);
+// A search reads in the mode the options show at the press, again and again without a new choice.
+TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
+  ChooseAndSearch(true);
   EXPECT_EQ(GetControlText(PathField), folder.Text());
-  SearchFor("Wort");
   EXPECT_EQ(Rows(), folderRows);
-  Send(SearchButton);  // again, without a new folder choice
+  Send(SearchButton);
   EXPECT_EQ(Rows(), folderRows);
-  Choose(false);
+  SetControlState(FolderOption, 0);  // neither option checked: no command
+  Send(SearchButton);
+  EXPECT_EQ(Rows(), folderRows);
+  SetControlState(FileOption, 1);  // no file chosen: the single-file search lists nothing
+  Send(SearchButton);
+  EXPECT_TRUE(Rows().empty());
+  ChooseAndSearch(false);
   EXPECT_EQ(GetControlText(PathField), single);
-  for (int round = 0; round < 2; ++round) {
-    SearchFor("Wort");
-    EXPECT_EQ(Rows(), Log{"e.perl|2"});
-  }
+  Send(SearchButton);
+  EXPECT_EQ(Rows(), Log{"e.perl|2"});
   EXPECT_EQ(ShellLog.size(), 2u) << "only the choosers were asked";
 }
 
 // The file chooser's pattern lists every extension a folder search reads, and "*.bat" rather
 // than the shown "*bat", which would take "kombat".
 TEST_F(Commands, ChooseAsksTheChooserOfTheCheckedOption) {
-  SetControlState(FolderOption, 1);
   Send(SelectButton);
   SetControlState(FileOption, 1);
   Send(SelectButton);
@@ -119,29 +120,27 @@ TEST_F(Commands, ChooseAsksTheChooserOfTheCheckedOption) {
 // PathField shows what a search reads: a cancelled chooser keeps the previous choice (the
 // list is emptied all the same), and a chosen folder is shown even without a single file.
 TEST_F(Commands, PathFieldShowsTheChoiceASearchReads) {
-  const TempFolder empty;
   for (const bool inFolder : {true, false}) {
-    Choose(inFolder);
-    SearchFor("Wort");
+    ChooseAndSearch(inFolder);
     const Log rows = Rows();
     const std::string shown = GetControlText(PathField);
     Send(SelectButton);  // the script has no answer left: cancelled
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(GetControlText(PathField), shown);
-    ResetShell();
+    ShellLog.clear();
     Send(SearchButton);
     EXPECT_EQ(Rows(), rows) << inFolder;
     EXPECT_TRUE(ShellLog.empty()) << "no notice";
   }
-  FolderAnswers.push_back(empty.Text());
+  const TempFolder empty;
+  ChooserAnswers.push_back(empty.Text());
   SetControlState(FolderOption, 1);
   Send(SelectButton);
   EXPECT_EQ(GetControlText(PathField), empty.Text());
 }
 
 TEST_F(Commands, OptionClicksEmptyBothFieldsEachTimeButKeepTheRows) {
-  Choose(true);
-  SearchFor("Wort");
+  ChooseAndSearch(true);
   for (int32_t option : {FileOption, FileOption, FolderOption}) {
     SetControlText(WordField, "Wort");
     SetControlText(PathField, folder.Text());
@@ -160,14 +159,12 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
     int32_t clickedAfterwards;  // -1: nothing
   } cases[] = {{true, -1}, {true, FileOption}, {true, FolderOption}, {false, -1}, {false, FolderOption}};
   for (const auto& c : cases) {
-    SetUp();
-    Choose(c.folderSearch);
-    SearchFor("Wort");
+    ChooseAndSearch(c.folderSearch);
     if (c.clickedAfterwards >= 0) {
       SetControlState(c.clickedAfterwards, 1);
       Send(c.clickedAfterwards);
     }
-    ResetShell();
+    ShellLog.clear();
     Log expected;
     for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
       SelectRow(row);
@@ -180,13 +177,13 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
 }
 
 TEST_F(Commands, OnlyADoubleClickOnARowTheSearchListedOpensAFile) {
-  Choose(true);
-  SearchFor("Wort");
-  ResetShell();
+  ChooseAndSearch(true);
+  ShellLog.clear();
   Send(ResultList, DoubleClick);  // nothing selected
   SelectRow(0);
   for (int32_t type : {Click, RightClick, RightDoubleClick, SelectionChange}) Send(ResultList, type);
-  SearchFor("Nichts");
+  SetControlText(WordField, "Nichts");
+  Send(SearchButton);
   AddRow(ResultList, -1, "fremd.txt\n1");  // a row no search listed
   SelectRow(0);
   Send(ResultList, DoubleClick);
@@ -196,44 +193,23 @@ TEST_F(Commands, OnlyADoubleClickOnARowTheSearchListedOpensAFile) {
 }
 
 TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLoop) {
-  Choose(true);
-  SearchFor("Wort");
-  ResetShell();
-  const Event ignored[] = {
-      {EventKind::ControlEvent, MainWindow, SelectionFrame, Click},
-      {EventKind::ControlEvent, MainWindow, PathField, TextChange},
-      {EventKind::ControlEvent, MainWindow, WordField, TextChange},
-      {EventKind::ControlEvent, MainWindow, 8, Click},
-      {EventKind::ControlEvent, MainWindow, ResultFrame, Click},
-      {EventKind::ControlEvent, MainWindow, 42, Click},
-      {EventKind::CloseEvent, 1, -1, -1},
-      {EventKind::MoveEvent},
-      {EventKind::SizeEvent},
-      {EventKind::PaintEvent},
-      {EventKind::ActivateEvent},
-      {EventKind::OtherEvent},
-  };
-  for (const Event& event : ignored) EXPECT_TRUE(HandleEvent(event));
+  ChooseAndSearch(true);
+  ShellLog.clear();
+  const struct {
+    int32_t control, type;
+  } ignored[] = {{SelectionFrame, Click}, {PathField, TextChange}, {WordField, TextChange},
+                 {8, Click},              {ResultFrame, Click},    {42, Click}};
+  for (const auto& event : ignored) EXPECT_TRUE(Send(event.control, event.type));
+  for (const EventKind kind : {EventKind::MoveEvent, EventKind::SizeEvent, EventKind::PaintEvent,
+                               EventKind::ActivateEvent, EventKind::OtherEvent}) {
+    EXPECT_TRUE(HandleEvent({kind}));
+  }
+  EXPECT_TRUE(HandleEvent({EventKind::CloseEvent, 1, -1, -1})) << "another window's close";
   EXPECT_TRUE(ShellLog.empty());
   EXPECT_EQ(Rows(), folderRows);
   EXPECT_EQ(GetControlText(PathField), folder.Text());
   EXPECT_EQ(GetControlText(WordField), "Wort");
   EXPECT_FALSE(HandleEvent({EventKind::CloseEvent, MainWindow, -1, -1}));
-}
-
-TEST_F(Commands, SearchRunsInTheModeTheOptionsShowAtThePress) {
-  Choose(true);
-  SetControlText(WordField, "Wort");
-  SetControlState(FileOption, 1);  // no file chosen: the single-file search lists nothing
-  Send(SearchButton);
-  EXPECT_TRUE(Rows().empty());
-  SetControlState(FolderOption, 1);
-  Send(SearchButton);
-  EXPECT_EQ(Rows(), folderRows);
-  SetControlState(FolderOption, 0);  // neither option checked: no command
-  Send(SearchButton);
-  EXPECT_EQ(Rows(), folderRows);
-  EXPECT_EQ(ShellLog.size(), 1u);
 }
 
 }  // namespace

@@ -7,38 +7,31 @@ namespace sucholin {
 namespace testing {
 
 std::vector<std::string> ShellLog;
-std::deque<std::string> FolderAnswers;
-std::deque<std::string> FileAnswers;
-
-void ResetShell() {
-  ShellLog.clear();
-  FolderAnswers.clear();
-  FileAnswers.clear();
-}
-
-namespace {
-std::string Next(std::deque<std::string>& answers) {
-  if (answers.empty()) return "";
-  std::string answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-}  // namespace
+std::deque<std::string> ChooserAnswers;
 
 }  // namespace testing
 
 using testing::ShellLog;
 
+namespace {
+std::string NextAnswer() {
+  if (testing::ChooserAnswers.empty()) return "";
+  std::string answer = testing::ChooserAnswers.front();
+  testing::ChooserAnswers.pop_front();
+  return answer;
+}
+}  // namespace
+
 std::string ChooseFolder(const std::string& title, const std::string& initialFolder) {
   ShellLog.push_back("ChooseFolder|" + title + "|" + initialFolder);
-  return testing::Next(testing::FolderAnswers);
+  return NextAnswer();
 }
 
 std::string ChooseFile(const std::string& title, const std::string& defaultFile,
                        const std::string& filter, int32_t filterIndex) {
   ShellLog.push_back("ChooseFile|" + title + "|" + defaultFile + "|" + filter + "|" +
                      std::to_string(filterIndex));
-  return testing::Next(testing::FileAnswers);
+  return NextAnswer();
 }
 
 int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t style) {

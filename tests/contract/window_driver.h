@@ -15,7 +15,7 @@ struct Place {
   bool operator==(const Place&) const = default;
 };
 
-enum class Key { Tab, ShiftTab, CtrlTab, Space, Return, Escape, Down, Right, Backspace };
+enum class Key { Tab, ShiftTab, Space, Return, Escape, Down, Backspace };
 
 // Creates MainWindow once and waits until it is the active window.
 void OpenMainWindow();
@@ -27,7 +27,6 @@ std::vector<Event> TakeEvents();
 void ClickControl(int32_t id);
 // A click on a row of ResultList; a row past the last one is a click below the rows.
 void ClickRow(int32_t row, bool right = false, bool twice = false);
-void ClickHeader(int32_t column);
 void PressKey(Key key);
 void Type(const std::string& ascii);  // into the control with the focus
 void RequestClose();                  // the close box of the title bar
@@ -44,10 +43,7 @@ void SelectRow(int32_t row);  // as a click does, for the command tests
 int32_t FocusedControl();  // -1: none
 bool IsActiveAndVisible();
 std::string ShownText(int32_t id);  // -1: the window title
-std::vector<int32_t> ControlsTopFirst();
 Place PlaceOf(int32_t id);  // in the client area; -1: the client area itself
-Place FrameOnScreen();
-Place Screen();
 std::string Column(int32_t column);  // "title width"
 int32_t RowCount();
 Color PixelAt(int x, int y);  // of the client area, as painted

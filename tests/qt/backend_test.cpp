@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -75,21 +74,6 @@ TEST_F(QtBackend, ListPaintsAndScrollsItsRows) {
   QApplication::sendEvent(list->viewport(), &wheel);
   EXPECT_GT(list->verticalScrollBar()->value(), 0);
   TakeEvents();
-}
-
-TEST_F(QtBackend, ScreenshotWithRows) {
-  ClearRows(ResultList);
-  SetControlText(PathField, "/home/anna/Texte/");
-  SetControlText(WordField, "Sucholin");
-  AddRow(ResultList, -1, "brief.txt\n3,17");
-  AddRow(ResultList, -1, "notizen.htm\n1,2,5,8,13,21,34,55,89,144,233,377,610,987,1597");
-  AddRow(ResultList, -1, "liste.xml\n42");
-  ClickRow(1);
-  Focus(-1);
-  TakeEvents();
-  const QString folder = QStringLiteral(SUCHOLIN_SCREENSHOT_DIR);
-  ASSERT_TRUE(QDir().mkpath(folder));
-  EXPECT_TRUE(Find("MainWindow")->grab().save(folder + QStringLiteral("/main-window.png")));
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QGroupBox>
-#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -84,19 +82,12 @@ void ClickRow(int32_t row, bool right, bool twice) {
   ClickAt(viewport, at, right ? Qt::RightButton : Qt::LeftButton, twice);
 }
 
-void ClickHeader(int32_t column) {
-  QHeaderView* header = List()->horizontalHeader();
-  ClickAt(header->viewport(), {header->sectionViewportPosition(column) + 20, header->height() / 2},
-          Qt::LeftButton, false);
-}
-
 void PressKey(Key key) {
   const struct {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
-  } keys[] = {{Qt::Key_Tab, {}},     {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Tab, Qt::ControlModifier},
-              {Qt::Key_Space, {}},   {Qt::Key_Return, {}},             {Qt::Key_Escape, {}},
-              {Qt::Key_Down, {}},    {Qt::Key_Right, {}},              {Qt::Key_Backspace, {}}};
+  } keys[] = {{Qt::Key_Tab, {}},    {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Space, {}},
+              {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Down, {}}, {Qt::Key_Backspace, {}}};
   const auto& press = keys[static_cast<int>(key)];
   QTest::keyClick(Main()->windowHandle(), press.key, press.modifiers);
 }
@@ -131,29 +122,9 @@ std::string ShownText(int32_t id) {
   return text.toStdString();
 }
 
-std::vector<int32_t> ControlsTopFirst() {
-  // Qt lists children from the bottom of the stack up.
-  std::vector<int32_t> ids;
-  const QObjectList children = Main()->children();
-  for (auto child = children.rbegin(); child != children.rend(); ++child) {
-    if (auto* widget = qobject_cast<QWidget*>(*child)) ids.push_back(IdOf(widget));
-  }
-  return ids;
-}
-
 Place PlaceOf(int32_t id) {
   const QRect place = id < 0 ? Main()->rect() : Widget(id)->geometry();
   return {place.x(), place.y(), place.width(), place.height()};
-}
-
-Place FrameOnScreen() {
-  const QRect frame = Main()->frameGeometry();
-  return {frame.x(), frame.y(), frame.width(), frame.height()};
-}
-
-Place Screen() {
-  const QRect screen = QGuiApplication::primaryScreen()->geometry();
-  return {screen.x(), screen.y(), screen.width(), screen.height()};
 }
 
 std::string Column(int32_t column) {

@@ -88,20 +88,12 @@ void ClickRow(int32_t row, bool right, bool twice) {
   PostButton(Control(ResultList), right, twice, {20, row < RowCount() ? (r.top + r.bottom) / 2 : 130});
 }
 
-void ClickHeader(int32_t column) {
-  HWND header = reinterpret_cast<HWND>(SendMessageA(Control(ResultList), LVM_GETHEADER, 0, 0));
-  RECT r;
-  SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&r));
-  PostButton(header, false, false, {r.left + 20, (r.top + r.bottom) / 2});
-}
-
 void PressKey(Key key) {
   const struct {
     UINT key;
     int modifier;
-  } keys[] = {{VK_TAB, 0},    {VK_TAB, VK_SHIFT},  {VK_TAB, VK_CONTROL},
-              {VK_SPACE, 0},  {VK_RETURN, 0},      {VK_ESCAPE, 0},
-              {VK_DOWN, 0},   {VK_RIGHT, 0},       {VK_BACK, 0}};
+  } keys[] = {{VK_TAB, 0},    {VK_TAB, VK_SHIFT}, {VK_SPACE, 0}, {VK_RETURN, 0},
+              {VK_ESCAPE, 0}, {VK_DOWN, 0},       {VK_BACK, 0}};
   const auto& press = keys[static_cast<int>(key)];
   HeldKeys held(press.modifier);  // held until the key has been handled
   HWND target = GetFocus() ? GetFocus() : Main();
@@ -156,12 +148,6 @@ std::string ShownText(int32_t id) {
   return text;
 }
 
-std::vector<int32_t> ControlsTopFirst() {
-  std::vector<int32_t> ids;
-  for (HWND c = GetWindow(Main(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) ids.push_back(GetDlgCtrlID(c));
-  return ids;
-}
-
 Place PlaceOf(int32_t id) {
   RECT r;
   if (id < 0) {
@@ -172,14 +158,6 @@ Place PlaceOf(int32_t id) {
   }
   return PlaceOf(r);
 }
-
-Place FrameOnScreen() {
-  RECT r;
-  GetWindowRect(Main(), &r);
-  return PlaceOf(r);
-}
-
-Place Screen() { return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 std::string Column(int32_t column) {
   char title[32] = "";
