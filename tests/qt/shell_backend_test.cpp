@@ -126,6 +126,7 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
       {0x03, QMessageBox::NoIcon, 3, QMessageBox::Yes, 6},
       {0x05, QMessageBox::NoIcon, 2, QMessageBox::Retry, 4},
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Ignore, 5},
+      {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
   };
   for (const auto& c : cases) {
     DialogAnswer driver([&](OpenDialog& notice) {
@@ -163,13 +164,16 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
   EXPECT_EQ(OpenDocument(""), 0);
 }
 
-// An opener that fails later, or none at all, is told in a message owned by the main window.
+// An opener that fails later, or none at all for a file or a web address, is told in a message
+// owned by the main window.
 TEST_F(QtShell, OpenerFailuresAreTold) {
   const struct {
     QByteArray path;
     QString target;
     int32_t answer;
-  } cases[] = {{qgetenv("PATH"), Make("kaputt.txt"), 1}, {"", Make("brief.txt"), 0}};
+  } cases[] = {{qgetenv("PATH"), Make("kaputt.txt"), 1},
+               {"", Make("brief.txt"), 0},
+               {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
   for (const auto& c : cases) {
     qputenv("PATH", c.path);
     DialogAnswer driver([&](OpenDialog& message) {
