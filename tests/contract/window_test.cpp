@@ -97,9 +97,11 @@ TEST_F(Window, OptionStatesFollowTheGroupRulesAndRaiseNothing) {
   const struct {
     int32_t id, state, folder, file;
   } steps[] = {
-      {FileOption, 1, 0, 1},                              // checking one unchecks the other
-      {FolderOption, 1, 1, 0},  {FolderOption, 0, 0, 0},  // 0 unchecks only this one, even the checked one
-      {FileOption, 0, 0, 0},    {FileOption, 5, 0, 1},    // any non-zero state checks
+      {FileOption, 1, 0, 1},    // checking one unchecks the other
+      {FolderOption, 1, 1, 0},
+      {FolderOption, 0, 0, 0},  // 0 unchecks only this one, even the checked one
+      {FileOption, 0, 0, 0},
+      {FileOption, 5, 0, 1},    // any non-zero state checks
       {FolderOption, -1, 1, 0},
   };
   for (const auto& step : steps) {
