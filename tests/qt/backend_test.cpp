@@ -56,6 +56,7 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
     ASSERT_FALSE(columns.empty()) << "the text is drawn";
     EXPECT_LT(columns.back(), image.width() - 3);
     EXPECT_GE(widget->height(), widget->fontMetrics().height());
+    EXPECT_GT(widget->font().pixelSize(), 8) << "a smaller font than the texts need";
     if (qobject_cast<QPushButton*>(widget)) {
       EXPECT_GT(columns.front(), 2);
     }
