@@ -1,5 +1,5 @@
-/* Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
-   EIO once the file's first 4096 bytes have been read. */
+// Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
+// EIO once the file's first 4096 bytes have been read.
 #define _GNU_SOURCE
 #include <errno.h>
 #include <stdio.h>
@@ -10,18 +10,15 @@
 
 ssize_t read(int fd, void *into, size_t size) {
   const char *name = getenv("READ_FAULT_NAME");
+  const size_t tail = name ? strlen(name) : 0;
   char link[64];
   char path[4096];
   snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-  const ssize_t length = name ? readlink(link, path, sizeof path - 1) : -1;
-  if (length > 0) {
-    path[length] = '\0';
-    const size_t tail = strlen(name);
-    if ((size_t)length >= tail && strcmp(path + length - tail, name) == 0 &&
-        lseek(fd, 0, SEEK_CUR) >= 4096) {
-      errno = EIO;
-      return -1;
-    }
+  const ssize_t length = name ? readlink(link, path, sizeof path) : -1;
+  if (length >= (ssize_t)tail && tail > 0 && memcmp(path + length - tail, name, tail) == 0 &&
+      lseek(fd, 0, SEEK_CUR) >= 4096) {
+    errno = EIO;
+    return -1;
   }
   return syscall(SYS_read, fd, into, size);
 }

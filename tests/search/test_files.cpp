@@ -13,9 +13,8 @@ namespace fs = std::filesystem;
 TempFolder::TempFolder() {
   static std::atomic<int> serial{0};
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::string name = "sucholin-test-";  // appended step by step: GCC 12 warns on "..." + string&&
-  name += std::to_string(stamp) + "-" + std::to_string(serial++);
-  root = fs::temp_directory_path() / name;
+  root = fs::temp_directory_path() / "sucholin-test-";
+  root += std::to_string(stamp) + "-" + std::to_string(serial++);
   fs::create_directories(root);
 }
 
@@ -24,24 +23,14 @@ TempFolder::~TempFolder() {
   fs::remove_all(root, ignored);
 }
 
-std::string TempFolder::Text() const {
-  std::string text = root.string();
-  if (text.empty() || text.back() != FolderSeparator) text += FolderSeparator;
-  return text;
-}
+std::string TempFolder::Text() const { return root.string() + FolderSeparator; }
 
 std::string TempFolder::Path(std::string_view name) const { return Text() + std::string(name); }
 
 std::string TempFolder::Write(std::string_view name, std::string_view bytes) const {
   const std::string path = Path(name);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return path;
-}
-
-std::string TempFolder::MakeFolder(std::string_view name) const {
-  const std::string path = Path(name);
-  fs::create_directories(path);
+  std::ofstream(path, std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

@@ -20,9 +20,6 @@ class TempFolder {
   std::string Path(std::string_view name) const;
   // Writes bytes to name (creating or replacing it) and answers its path text.
   std::string Write(std::string_view name, std::string_view bytes) const;
-  std::string MakeFolder(std::string_view name) const;
-
-  const std::filesystem::path& Root() const { return root; }
 
  private:
   std::filesystem::path root;
