@@ -81,6 +81,7 @@ TEST_F(FolderSearch, ListingAPatternOrNothing) {
   EXPECT_FALSE(listing.NextEntry());
   EXPECT_FALSE(listing.OpenListing(folder.Path("gone"), "*.*"));
   EXPECT_EQ(listing.EntryKind(), DirectoryListing::NoListing);
+  EXPECT_EQ(listing.EntryName(), "");
 }
 
 }  // namespace

@@ -28,8 +28,7 @@ Rows LineLoopRows(const std::string& path, std::string_view word) {
   do {
     ++line;
     if (FindText(reader.ReadLine(), word, 1) == 0) continue;
-    hits += hits.empty() ? "" : ",";
-    hits += NumberText(line);
+    hits.append(hits.empty() ? "" : ",").append(NumberText(line));
   } while (!reader.AtEnd());
   return hits.empty() ? Rows{} : Rows{"f.txt\n" + hits};
 }
