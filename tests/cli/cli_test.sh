@@ -44,7 +44,8 @@ check 0 "$(LC_ALL=C sort help)" '' --help
 
 # Names from the file system: only '/' separates, '"' is a name byte, control bytes and '\'
 # are escaped, so every row stays one line with one tab.
-for name in 'back\slash.txt' '"quoted.txt' $'forge.txt\t99\nfake.txt' $'esc\e[31m.txt' $'cr\r.txt'; do
+for name in 'back\slash.txt' '"quoted.txt' 'q.txt"x' $'forge.txt\t99\nfake.txt' $'esc\e[31m.txt' \
+            $'cr\r.txt'; do
   printf 'Wort\n' >"n/$name"
 done
 check 0 "$(printf '"quoted.txt\t1\nback\\\\slash.txt\t1\ncr\\r.txt\t1\nesc\\x1b[31m.txt\t1\nforge.txt\\t99\\nfake.txt\t1')" \

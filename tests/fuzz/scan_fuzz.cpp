@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   do {
     ++line;
     if (FindText(reader.ReadLine(), word, 1) == 0) continue;
-    hits += (hits.empty() ? "" : ",") + NumberText(line);
+    hits.append(hits.empty() ? "" : ",").append(NumberText(line));
   } while (!reader.AtEnd());
   if (row != (hits.empty() ? "" : "f\n" + hits + "|")) std::abort();
   return 0;
