@@ -39,8 +39,8 @@ Rows ScanRows(const std::string& path, std::string_view word) {
   return rows;
 }
 
-// Reading from its start each time, and never a file other than the one named.
-TEST(LineReader, ReopeningStartsAfresh) {
+// Reading from its start each time, never a file other than the one named, and to its end.
+TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
   TempFolder folder;
   LineReader reader;
   ASSERT_TRUE(reader.OpenForReading(folder.Write("a.txt", "a1\na2\n")));
@@ -48,12 +48,15 @@ TEST(LineReader, ReopeningStartsAfresh) {
   ASSERT_TRUE(reader.OpenForReading(HeldFolder(folder.Text()), "a.txt"));
   EXPECT_EQ(reader.ReadLine(), "a1");
   EXPECT_FALSE(reader.OpenForReading(folder.Path("a.txt") + '\0' + "x"));
+  // A last block of a single byte.
+  const std::string path = folder.Write("b.txt", std::string(Block, '\n') + "b");
+  EXPECT_EQ(ScanRows(path, "b"), Rows{std::string("f.txt\n").append(std::to_string(Block + 1))});
 }
 
-// Random files behind a first line that puts a block edge before a random byte of them, or just
-// after a CR: lines of a, b and line ends, or one long line of mostly a, where a long word nearly
-// matches all over. The words: pieces of the file (some longer than a block), a and b, with a
-// line end, or none; their last byte changed in some rounds.
+// Random files behind lines that put a block edge before a random byte of them, or just after a
+// CR: lines of a, b and line ends, or one long line of mostly a, where a long word nearly matches
+// all over. The words: pieces of the file (some longer than a block, over three blocks), a and b,
+// with a line end, or none; their last byte changed in some rounds.
 TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
   TempFolder folder;
   std::mt19937 random(20240611);
@@ -62,12 +65,13 @@ TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
     const bool longWord = round % 8 == 0;
     const size_t endShare = longWord || round % 2 == 1 ? 0 : below(21);  // in percent
     const size_t aShare = round % 2 == 0 ? 50 : 97;
-    std::string bytes(below(longWord ? 2 * Block : Block / 8 + 100), 'a');
+    std::string bytes(longWord ? 2 * Block + below(Block) : below(Block / 8 + 100), 'a');
     for (char& c : bytes) {
       c = below(100) < endShare ? "\r\n\0"sv[below(3)] : "ab"[below(100) >= aShare];
     }
-    const size_t length = longWord ? Block + 900 : round % 4 == 3 ? 100 : 6;
-    std::string word = bytes.substr(below(bytes.size() + 1), 1 + below(length));
+    const size_t from = longWord ? below(Block / 2) : below(bytes.size() + 1);
+    const size_t length = longWord ? Block + below(Block) : 1 + below(round % 4 == 3 ? 100 : 6);
+    std::string word = bytes.substr(from, length);
     for (char& c : word) c = round % 4 == 2 ? "ab"[below(2)] : c;
     if (round % 10 == 5 && !word.empty()) word[below(word.size())] = "\r\n\0"sv[below(3)];
     if (round % 10 == 9) word.clear();
@@ -75,7 +79,8 @@ TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
     size_t edge = below(bytes.size() + 1);
     if (const size_t cr = bytes.find('\r', edge); cr != bytes.npos && below(2) == 0) edge = cr + 1;
     const size_t fill = (2 * Block - 9 - edge % Block) % Block;
-    const std::string path = folder.Write("data", "one\ntwo\r\n" + std::string(fill, '-') + bytes);
+    const std::string path =
+        folder.Write("data", "one\ntwo\r\n" + std::string(fill, '-') + bytes + "\nend");
     ASSERT_EQ(ScanRows(path, word), LineLoopRows(path, word))
         << "round " << round << ", word of " << word.size();
   }
@@ -101,17 +106,16 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
       for (size_t copies = below(3); copies > 0 && size >= word.size(); --copies) {
         text.replace(below(size - word.size() + 1), word.size(), word);
       }
-      const size_t from = below(std::min<size_t>(size + 1, 64));
-      const std::string_view part = std::string_view(text).substr(from);
-      const char* const at = part.data();
+      const char* const at = text.data() + below(std::min<size_t>(size + 1, 64));
+      const size_t n = static_cast<size_t>(text.data() + size - at);
       const bool afterCR = round % 2 == 1;
       const scan::Needle needle = scan::PrepareNeedle(word);
       const auto answers = [&](const scan::Kernels& k) {
         uint64_t counted = 0;
         bool sawCR = afterCR;
-        const size_t found = k.findCounting(at, part.size(), needle, counted, sawCR);
-        return std::tuple(k.countEnds(at, part.size(), afterCR), k.findEnd(at, part.size()),
-                          k.find(at, part.size(), needle), found, counted, sawCR);
+        const size_t found = k.findCounting(at, n, needle, counted, sawCR);
+        return std::tuple(k.countEnds(at, n, afterCR), k.findEnd(at, n),
+                          k.find(at, n, needle), found, counted, sawCR);
       };
       ASSERT_EQ(answers(kernels), answers(portable));
     }
