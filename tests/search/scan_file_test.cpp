@@ -10,17 +10,17 @@
 
 #include "search/scan_kernels.h"
 #include "search/search.h"
+#include "tests/search/search_state.h"
 #include "tests/search/test_files.h"
 
 namespace sucholin::testing {
 namespace {
 
 using namespace std::string_view_literals;
-using Rows = std::vector<std::string>;
 constexpr size_t Block = LineReader::BlockSize;
 
 // The word search done the slow way: each line by ReadLine, searched with FindText.
-Rows LineLoopRows(const std::string& path, std::string_view word) {
+Names LineLoopRows(const std::string& path, std::string_view word) {
   std::string hits;
   LineReader reader;
   int64_t line = 0;
@@ -30,13 +30,7 @@ Rows LineLoopRows(const std::string& path, std::string_view word) {
     if (FindText(reader.ReadLine(), word, 1) == 0) continue;
     hits.append(hits.empty() ? "" : ",").append(NumberText(line));
   } while (!reader.AtEnd());
-  return hits.empty() ? Rows{} : Rows{"f.txt\n" + hits};
-}
-
-Rows ScanRows(const std::string& path, std::string_view word) {
-  Rows rows;
-  ScanFile(path, word, "f.txt", [&](std::string_view row) { rows.emplace_back(row); });
-  return rows;
+  return hits.empty() ? Names{} : Names{"f.txt\n" + hits};
 }
 
 // Reading from its start each time, never a file other than the one named, and to its end.
@@ -49,14 +43,14 @@ TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
   EXPECT_EQ(reader.ReadLine(), "a1");
   EXPECT_FALSE(reader.OpenForReading(folder.Path("a.txt") + '\0' + "x"));
   // A last block of a single byte.
-  const std::string path = folder.Write("b.txt", std::string(Block, '\n') + "b");
-  EXPECT_EQ(ScanRows(path, "b"), Rows{std::string("f.txt\n").append(std::to_string(Block + 1))});
+  ChosenFile = folder.Write("f.txt", std::string(Block, '\n') + "b");
+  EXPECT_EQ(Rows(SearchFile, "b"), Names{std::string("f.txt\n").append(std::to_string(Block + 1))});
 }
 
 // Random files behind lines that put a block edge before a random byte of them, or after a CR
-// put there: lines of a, b and line ends, or one long line of mostly a, where a long word nearly matches
-// all over. The words: pieces of the file (some longer than a block, over three blocks), a and b,
-// with a line end, or none; their last byte changed in some rounds.
+// put there: lines of a, b and line ends, or one long line of mostly a, where a long word
+// nearly matches all over. The words: pieces of the file (some longer than a block, over three
+// blocks), a and b, with a line end, or none; their last byte changed in some rounds.
 TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
   TempFolder folder;
   std::mt19937 random(20240611);
@@ -79,9 +73,8 @@ TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
     size_t edge = below(bytes.size() + 1);
     if (below(2) == 0) bytes.insert(edge++, "\r\n", 1 + below(2));
     const size_t fill = (2 * Block - 9 - edge % Block) % Block;
-    const std::string path =
-        folder.Write("data", "one\ntwo\r\n" + std::string(fill, '-') + bytes + "\nend");
-    ASSERT_EQ(ScanRows(path, word), LineLoopRows(path, word))
+    ChosenFile = folder.Write("f.txt", "one\ntwo\r\n" + std::string(fill, '-') + bytes + "\nend");
+    ASSERT_EQ(Rows(SearchFile, word), LineLoopRows(ChosenFile, word))
         << "round " << round << ", word of " << word.size();
   }
 }
@@ -103,21 +96,24 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
       for (char& c : text) c = below(spacing) == 0 ? ends[below(ends.size())] : '.';
       std::string word(1 + below(round % 3 == 0 ? 80 : 8), 'a');
       for (char& c : word) c = "ab\xFF"[below(3)];
-      for (size_t copies = below(3); copies > 0 && size >= word.size(); --copies) {
-        text.replace(below(size - word.size() + 1), word.size(), word);
+      // Copies of the word, one of them where the search starts.
+      const size_t from = below(std::min<size_t>(size + 1, 64));
+      for (size_t copies = below(3); copies > 0 && size >= from + word.size(); --copies) {
+        text.replace(from + (copies == 2 ? 0 : below(size - from - word.size() + 1)), word.size(),
+                     word);
       }
-      const char* const at = text.data() + below(std::min<size_t>(size + 1, 64));
-      const size_t n = static_cast<size_t>(text.data() + size - at);
-      const bool afterCR = round % 2 == 1;
+      const char* const at = text.data() + from;
+      const size_t n = size - from;
       const scan::Needle needle = scan::PrepareNeedle(word);
       const auto answers = [&](const scan::Kernels& k) {
         uint64_t counted = 0;
-        bool sawCR = afterCR;
+        bool sawCR = round % 2 == 1;
         const size_t found = k.findCounting(at, n, needle, counted, sawCR);
-        return std::tuple(k.countEnds(at, n, afterCR), k.findEnd(at, n),
+        return std::tuple(k.countEnds(at, n, round % 2 == 1), k.findEnd(at, n),
                           k.find(at, n, needle), found, counted, sawCR);
       };
       ASSERT_EQ(answers(kernels), answers(portable));
+      ASSERT_EQ(scan::WordFinder(word).Find(at, n), portable.find(at, n, needle));
     }
   }
 }
