@@ -45,6 +45,7 @@ TEST_F(FolderSearch, ResetAndNamesThatCannotBeReadOrDoNotCount) {
   CandidateList.resize(CandidateSlots + 100, "x.txt");
   ResetSearchState();
   EXPECT_EQ(CandidateList, Names(CandidateSlots));
+  EXPECT_EQ(CandidateCount, 0);
   EXPECT_EQ(ChosenFolder + ChosenFile, "");
   ChosenFolder = folder.Text();
   for (const char* name : {"a.txt", "gone.txt", "sub.txt", "none.txt", "c.perl"}) {
@@ -54,6 +55,8 @@ TEST_F(FolderSearch, ResetAndNamesThatCannotBeReadOrDoNotCount) {
   EXPECT_EQ(Rows(SearchFolder, "Wort"), (Names{"a.txt\n2", "c.perl\n2"}));
   CandidateCount = CandidateSlots + 5;  // beyond the slots that exist
   EXPECT_EQ(Rows(SearchFolder, "Wort").size(), 3u);
+  CandidateCount = 0;  // a cancelled choice
+  EXPECT_TRUE(Rows(SearchFolder, "Wort").empty());
 }
 
 TEST_F(FolderSearch, MoreFilesThanSlotsAreAllKept) {
