@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 
 #include "ui/texts.h"
@@ -23,52 +22,20 @@ std::string TextOf(HWND w) {
   return text;
 }
 
-HWND FindOwnDialog() {
-  HWND found = nullptr;
-  EnumWindows(
-      [](HWND w, LPARAM out) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(w, &process);
-        char className[16] = "";
-        GetClassNameA(w, className, sizeof className);
-        if (process != GetCurrentProcessId() || std::string(className) != "#32770" ||
-            !IsWindowVisible(w) || !IsWindowEnabled(w)) {
-          return TRUE;
-        }
-        *reinterpret_cast<HWND*>(out) = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
 class Win32Dialog : public OpenDialog {
  public:
   explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
 
   bool Shows(const std::string& text) override {
-    struct Search {
-      const std::string* text;
-      bool found;
-    } search{&text, TextOf(dialog) == text};
-    EnumChildWindows(
-        dialog,
-        [](HWND w, LPARAM data) {
-          auto* s = reinterpret_cast<Search*>(data);
-          s->found = s->found || TextOf(w) == *s->text;
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    bool shown = TextOf(dialog) == text;
+    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) shown = shown || TextOf(w) == text;
+    return shown;
   }
   int PushButtons() override {
     int count = 0;
     for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      char className[16] = "";
-      GetClassNameA(w, className, sizeof className);
-      const DWORD type = static_cast<DWORD>(GetWindowLongA(w, GWL_STYLE)) & BS_TYPEMASK;
-      count += std::string(className) == "Button" && IsWindowVisible(w) &&
-               (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+      const LRESULT code = SendMessageA(w, WM_GETDLGCODE, 0, 0);
+      count += IsWindowVisible(w) && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
     }
     return count;
   }
@@ -102,9 +69,14 @@ DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
     : platform(std::make_unique<Platform>()) {
   platform->thread = std::thread([answer] {
     HWND dialog = nullptr;
+    // A dialog of this process that takes input: neither hidden nor blocked by another one.
     for (int i = 0; i < 250 && !dialog; ++i) {
       Sleep(20);
-      dialog = FindOwnDialog();
+      DWORD process = 0;
+      while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr))) {
+        GetWindowThreadProcessId(dialog, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(dialog) && IsWindowEnabled(dialog)) break;
+      }
     }
     if (!dialog) {
       ADD_FAILURE() << "no dialog appeared";

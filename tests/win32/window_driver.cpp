@@ -24,38 +24,16 @@ void Pump(DWORD milliseconds) {
   KillTimer(nullptr, timer);
 }
 
+// A button's up message follows its down message, and its double click message follows that.
 void PostButton(HWND target, bool right, bool twice, POINT at) {
-  const LPARAM where = MAKELPARAM(at.x, at.y);
   const UINT down = right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
-  const UINT up = right ? WM_RBUTTONUP : WM_LBUTTONUP;
-  PostMessageA(target, down, right ? MK_RBUTTON : MK_LBUTTON, where);
-  PostMessageA(target, up, 0, where);
-  if (twice) {
-    PostMessageA(target, right ? WM_RBUTTONDBLCLK : WM_LBUTTONDBLCLK, right ? MK_RBUTTON : MK_LBUTTON, where);
-    PostMessageA(target, up, 0, where);
+  const WPARAM held = right ? MK_RBUTTON : MK_LBUTTON;
+  for (int press = 0; press <= int{twice}; ++press) {
+    PostMessageA(target, press ? down + 2 : down, held, MAKELPARAM(at.x, at.y));
+    PostMessageA(target, down + 1, 0, MAKELPARAM(at.x, at.y));
   }
   Pump(twice ? 300 : 150);
 }
-
-// Holds modifier keys down in this thread's key state, as GetKeyState sees them.
-class HeldKeys {
- public:
-  explicit HeldKeys(int key) {
-    GetKeyboardState(saved);
-    BYTE held[256];
-    std::copy(std::begin(saved), std::end(saved), held);
-    if (key) held[key] = 0x80;
-    SetKeyboardState(held);
-  }
-  ~HeldKeys() { SetKeyboardState(saved); }
-  HeldKeys(const HeldKeys&) = delete;
-  HeldKeys& operator=(const HeldKeys&) = delete;
-
- private:
-  BYTE saved[256];
-};
-
-Place PlaceOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
@@ -83,23 +61,24 @@ void ClickControl(int32_t id) {
 }
 
 void ClickRow(int32_t row, bool right, bool twice) {
-  RECT r{LVIR_BOUNDS, 0, 0, 0};
-  SendMessageA(Control(ResultList), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+  RECT r;
+  ListView_GetItemRect(Control(ResultList), row, &r, LVIR_BOUNDS);
   PostButton(Control(ResultList), right, twice, {20, row < RowCount() ? (r.top + r.bottom) / 2 : 130});
 }
 
 void PressKey(Key key) {
-  const struct {
-    UINT key;
-    int modifier;
-  } keys[] = {{VK_TAB, 0},    {VK_TAB, VK_SHIFT}, {VK_SPACE, 0}, {VK_RETURN, 0},
-              {VK_ESCAPE, 0}, {VK_DOWN, 0},       {VK_BACK, 0}};
-  const auto& press = keys[static_cast<int>(key)];
-  HeldKeys held(press.modifier);  // held until the key has been handled
+  const UINT keys[] = {VK_TAB, VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_DOWN, VK_BACK};
+  // Shift is held in this thread's key state, where GetKeyState sees it, until the key is handled.
+  BYTE state[256];
+  GetKeyboardState(state);
+  state[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
+  SetKeyboardState(state);
   HWND target = GetFocus() ? GetFocus() : Main();
-  PostMessageA(target, WM_KEYDOWN, press.key, 1);
-  PostMessageA(target, WM_KEYUP, press.key, 0xC0000001);
+  PostMessageA(target, WM_KEYDOWN, keys[static_cast<int>(key)], 1);
+  PostMessageA(target, WM_KEYUP, keys[static_cast<int>(key)], 0xC0000001);
   Pump(60);
+  state[VK_SHIFT] = 0;
+  SetKeyboardState(state);
 }
 
 void Type(const std::string& ascii) {
@@ -129,10 +108,7 @@ void Focus(int32_t id) {
 void SetEnabled(int32_t id, bool enabled) { EnableWindow(Control(id), enabled); }
 
 void SelectRow(int32_t row) {
-  LVITEMA item{};
-  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageA(Control(ResultList), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  ListView_SetItemState(Control(ResultList), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 int32_t FocusedControl() {
@@ -143,8 +119,8 @@ int32_t FocusedControl() {
 bool IsActiveAndVisible() { return IsWindowVisible(Main()) && GetActiveWindow() == Main(); }
 
 std::string ShownText(int32_t id) {
-  std::string text(8192, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(Control(id), text.data(), static_cast<int>(text.size()))));
+  char text[8192] = "";
+  GetWindowTextA(Control(id), text, sizeof text);
   return text;
 }
 
@@ -156,7 +132,7 @@ Place PlaceOf(int32_t id) {
     GetWindowRect(Control(id), &r);
     MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
   }
-  return PlaceOf(r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 std::string Column(int32_t column) {
@@ -165,11 +141,11 @@ std::string Column(int32_t column) {
   c.mask = LVCF_TEXT | LVCF_WIDTH;
   c.pszText = title;
   c.cchTextMax = sizeof title;
-  SendMessageA(Control(ResultList), LVM_GETCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+  ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }
 
-int32_t RowCount() { return static_cast<int32_t>(SendMessageA(Control(ResultList), LVM_GETITEMCOUNT, 0, 0)); }
+int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
 Color PixelAt(int x, int y) {
   RedrawWindow(Main(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
