@@ -67,15 +67,14 @@ struct DialogAnswer::Platform {
 
 DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
     : platform(std::make_unique<Platform>()) {
-  platform->thread = std::thread([answer] {
+  platform->thread = std::thread([answer, owner = GetCurrentThreadId()] {
     HWND dialog = nullptr;
-    // A dialog of this process that takes input: neither hidden nor blocked by another one.
+    // A dialog of the calling thread that takes input: neither hidden nor blocked by another one.
     for (int i = 0; i < 250 && !dialog; ++i) {
       Sleep(20);
-      DWORD process = 0;
       while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr))) {
-        GetWindowThreadProcessId(dialog, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(dialog) && IsWindowEnabled(dialog)) break;
+        const bool own = GetWindowThreadProcessId(dialog, nullptr) == owner;
+        if (own && IsWindowVisible(dialog) && IsWindowEnabled(dialog)) break;
       }
     }
     if (!dialog) {
