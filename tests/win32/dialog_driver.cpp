@@ -40,11 +40,7 @@ class Win32Dialog : public OpenDialog {
     return count;
   }
   std::string NameBox() override { return TextOf(GetDlgItem(dialog, FileNameBox)); }
-  std::string FirstFilter() override {
-    char first[128] = "";
-    SendDlgItemMessageA(dialog, FilterBox, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
-    return first;
-  }
+  std::string FirstFilter() override { return TextOf(GetDlgItem(dialog, FilterBox)); }  // shown first
   bool MainWindowBlocked() override {
     return !IsWindowEnabled(FindWindowA("SucholinMainWindow", texts::WindowTitle));
   }

@@ -73,9 +73,8 @@ void PressKey(Key key) {
   GetKeyboardState(state);
   state[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
   SetKeyboardState(state);
-  for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-    PostMessageA(GetFocus() ? GetFocus() : Main(), message, keys[static_cast<int>(key)], message == WM_KEYUP ? 0xC0000001 : 1);
-  }
+  PostMessageA(GetFocus() ? GetFocus() : Main(), WM_KEYDOWN, keys[static_cast<int>(key)], 1);
+  PostMessageA(GetFocus() ? GetFocus() : Main(), WM_KEYUP, keys[static_cast<int>(key)], 0xC0000001);
   Pump(60);
   state[VK_SHIFT] = 0;
   SetKeyboardState(state);
