@@ -1,6 +1,5 @@
-// What only the Win32 backends do: the shell's text rules, its modal guard and the folder
-// chooser's start; the colours the window answers to the platform and the list header's
-// notifications.
+// What only the Win32 backends do: the shell's text rules and its modal guard; the colours the
+// window answers to the platform and the list header's notifications.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,7 +20,9 @@
 namespace sucholin::win32 {
 namespace {
 
-TEST(ShellRules, TargetsStartQuotedInTheirFolderAndOnlyProgramsRun) {
+// Targets start quoted in their own folder, and only program files are started at all; then
+// the texts the choosers are given and give back.
+TEST(ShellRules, TargetsAndChooserTexts) {
   const struct {
     const char* target;
     const char* line;
@@ -30,10 +31,9 @@ TEST(ShellRules, TargetsStartQuotedInTheirFolderAndOnlyProgramsRun) {
     const char* typeClass;
   } cases[] = {
       {"D:\\Texte\\brief.txt", "\"D:\\Texte\\brief.txt\"", "D:\\Texte\\", false, ".txt"},
-      {"C:\\mit Leer\\a b.bat", "\"C:\\mit Leer\\a b.bat\"", "C:\\mit Leer\\", true, ".bat"},
+      {"C:\\mit Leer\\a b.exe", "\"C:\\mit Leer\\a b.exe\"", "C:\\mit Leer\\", true, ".exe"},
       {"\"C:\\a b\\x\" -a", "\"C:\\a b\\x\" -a", "\"C:\\a b\\", false, ""},
       {"C:\\x\\LAUF.CMD", "\"C:\\x\\LAUF.CMD\"", "C:\\x\\", true, ".CMD"},
-      {"C:\\x\\a.exe", "\"C:\\x\\a.exe\"", "C:\\x\\", true, ".exe"},
       {"C:\\a.b\\kombat", "\"C:\\a.b\\kombat\"", "C:\\a.b\\", false, ""},
       {"\\brief.txt", "\"\\brief.txt\"", "", false, ".txt"},
       {"https://www.sucholin.de", "\"https://www.sucholin.de\"", "", false, ""},
@@ -45,26 +45,15 @@ TEST(ShellRules, TargetsStartQuotedInTheirFolderAndOnlyProgramsRun) {
     EXPECT_EQ(RunsAsProgram(c.target), c.program) << c.target;
     EXPECT_EQ(TypeClassFor(c.target), c.typeClass) << c.target;
   }
-}
-
-TEST(ShellRules, ChooserStartFolderFilterListAndDefaultFile) {
-  EXPECT_EQ(BrowseStartFolder("D:\\Texte\\"), "D:\\Texte");  // "C:\\" keeps it: FolderChooserStartsOnDriveC
+  // A drive root keeps its backslash: the end-to-end test's folder chooser starts on C:\.
+  EXPECT_EQ(BrowseStartFolder("D:\\Texte\\"), "D:\\Texte");
   EXPECT_EQ(BrowseStartFolder(std::string(300, 'a')), std::string(259, 'a'));
   EXPECT_EQ(WithTrailingBackslash("D:\\Texte"), "D:\\Texte\\");  // a root has its own already
   EXPECT_EQ(FilterList("a|b|c|d"), std::string("a\0b\0c\0d\0\0", 9));
-  const struct {
-    const char* given;
-    const char* folder;
-    const char* name;
-  } cases[] = {
-      {"C:\\Texte\\brief.txt", "C:\\Texte", "brief.txt"},
-      {"C:\\x\\a|b", "C:\\x", ""},
-      {"b\xE4r.txt", "", "b\xE4r.txt"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(SplitDefaultFile(c.given).initialFolder, c.folder) << c.given;
-    EXPECT_EQ(SplitDefaultFile(c.given).fileName, c.name) << c.given;
-  }
+  EXPECT_EQ(SplitDefaultFile("C:\\Texte\\brief.txt").initialFolder, "C:\\Texte");
+  EXPECT_EQ(SplitDefaultFile("C:\\Texte\\brief.txt").fileName, "brief.txt");
+  EXPECT_EQ(SplitDefaultFile("C:\\x\\a|b").fileName, "");
+  EXPECT_EQ(SplitDefaultFile("b\xE4r.txt").fileName, "b\xE4r.txt");
   EXPECT_FALSE(IsValidFileName(std::string("a\x1F", 2)));
   for (char bad : std::string("\"*/:<>?\\|")) EXPECT_FALSE(IsValidFileName(std::string("a") + bad));
 }
@@ -75,7 +64,6 @@ HWND Control(int32_t id) { return GetDlgItem(Main(), id); }
 class Win32Backend : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::OpenMainWindow(); }
-  void SetUp() override { ClearRows(ResultList); }
 };
 
 // A dialog stills this thread's other windows and enables them again afterwards; another
@@ -103,11 +91,6 @@ TEST_F(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
   DestroyWindow(back);
   PostMessageA(foreign, WM_QUIT, 0, 0);  // the thread's end takes its window along
   other.join();
-}
-
-TEST_F(Win32Backend, FolderChooserStartsOnDriveC) {
-  testing::DialogAnswer driver([](testing::OpenDialog& chooser) { chooser.Confirm(); });
-  EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart), "C:\\");
 }
 
 // The list's header has control id 0; its notifications must never pass for FolderOption.

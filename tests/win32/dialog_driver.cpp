@@ -73,10 +73,7 @@ DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
         if (own && IsWindowVisible(dialog) && IsWindowEnabled(dialog)) break;
       }
     }
-    if (!dialog) {
-      ADD_FAILURE() << "no dialog appeared";
-      return;
-    }
+    ASSERT_TRUE(dialog) << "no dialog appeared";
     Sleep(300);  // let the dialog finish its own start-up
     Win32Dialog open(dialog);
     answer(open);
