@@ -8,6 +8,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "shell/shell.h"
 #include "shell/win32/modal_guard.h"
@@ -107,20 +108,17 @@ TEST_F(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
 // is the window's background; other controls keep the system's colours.
 TEST_F(Win32Backend, ColoursAreAnsweredForTheOptionsAndFramesOnly) {
   HDC dc = CreateCompatibleDC(nullptr);
-  const struct {
-    int32_t id;
-    bool blue, black;
-  } cases[] = {{FolderOption, true, true},    {FileOption, true, true},    {ResultFrame, true, true},
-               {SelectionFrame, true, false}, {PathField, false, false}, {SearchButton, false, false}};
-  for (const auto& c : cases) {
+  for (const auto& [id, blue, black] : {std::tuple{FolderOption, true, true}, {FileOption, true, true},
+                                        {ResultFrame, true, true}, {SelectionFrame, true, false},
+                                        {PathField, false, false}, {SearchButton, false, false}}) {
     for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN}) {
       SetTextColor(dc, RGB(1, 2, 3));
       auto brush = reinterpret_cast<HBRUSH>(SendMessageA(Main(), message, reinterpret_cast<WPARAM>(dc),
-                                                         reinterpret_cast<LPARAM>(Control(c.id))));
+                                                         reinterpret_cast<LPARAM>(Control(id))));
       LOGBRUSH drawn{};
       const bool solid = GetObjectA(brush, sizeof drawn, &drawn) && drawn.lbStyle == BS_SOLID;
-      EXPECT_EQ(solid && drawn.lbColor == PanelBlue, c.blue) << c.id << " " << message;
-      EXPECT_EQ(c.blue && GetTextColor(dc) == RGB(0, 0, 0), c.black) << c.id << " " << message;
+      EXPECT_EQ(solid && drawn.lbColor == PanelBlue, blue) << id << " " << message;
+      EXPECT_EQ(blue && GetTextColor(dc) == RGB(0, 0, 0), black) << id << " " << message;
     }
   }
   DeleteDC(dc);
