@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ui/texts.h"
 
 namespace sucholin::testing {
@@ -24,7 +26,7 @@ void Pump(DWORD milliseconds) {
   KillTimer(nullptr, timer);
 }
 
-// A button's up message follows its down message, and its double click message follows that.
+// A mouse button's messages are numbered down, up, double click: its down message + 1 and + 2.
 void PostButton(HWND target, bool right, bool twice, POINT at) {
   const UINT down = right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
   const WPARAM held = right ? MK_RBUTTON : MK_LBUTTON;
@@ -49,9 +51,7 @@ void OpenMainWindow() {
 
 std::vector<Event> TakeEvents() {
   Pump(120);
-  std::vector<Event> events;
-  events.swap(Taken);
-  return events;
+  return std::exchange(Taken, {});
 }
 
 void ClickControl(int32_t id) {
