@@ -71,7 +71,7 @@ class Win32Backend : public ::testing::Test {
 // thread's (or program's) window it leaves alone.
 TEST_F(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
   const auto make = [] {
-    return CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
   };
   HWND back = make();
   std::atomic<HWND> foreign = nullptr;
@@ -101,7 +101,9 @@ TEST_F(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
     SendMessageA(Main(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
   }
-  for (const Event& event : testing::TakeEvents()) EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;
+  for (const Event& event : testing::TakeEvents()) {
+    EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;
+  }
 }
 
 // The options and the result frame are drawn black on PanelBlue; the selection frame's inside

@@ -28,7 +28,9 @@ class Win32Dialog : public OpenDialog {
 
   bool Shows(const std::string& text) override {
     bool shown = TextOf(dialog) == text;
-    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) shown = shown || TextOf(w) == text;
+    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      shown = shown || TextOf(w) == text;
+    }
     return shown;
   }
   int PushButtons() override {

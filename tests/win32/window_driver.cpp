@@ -126,7 +126,9 @@ std::string ShownText(int32_t id) {
 Place PlaceOf(int32_t id) {
   RECT r;
   GetClientRect(Main(), &r);
-  if (id >= 0 && GetWindowRect(Control(id), &r)) MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+  if (id >= 0 && GetWindowRect(Control(id), &r)) {
+    MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+  }
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 

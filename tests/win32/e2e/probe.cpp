@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     GetWindowThreadProcessId(list, &id);
     const std::unique_ptr<void, decltype(&CloseHandle)> program(
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id), CloseHandle);
-    auto* lent = static_cast<char*>(VirtualAllocEx(program.get(), nullptr, sizeof(Cell), MEM_COMMIT, PAGE_READWRITE));
+    auto* lent =
+        static_cast<char*>(VirtualAllocEx(program.get(), nullptr, sizeof(Cell), MEM_COMMIT, PAGE_READWRITE));
     if (!lent) return 1;
     // The list answers about a row in the lent memory; what it wrote is copied back into data.
     const auto ask = [&](UINT message, int row, auto& data) {
