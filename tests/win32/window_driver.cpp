@@ -66,18 +66,16 @@ void ClickRow(int32_t row, bool right, bool twice) {
   PostButton(Control(ResultList), right, twice, {20, row < RowCount() ? (r.top + r.bottom) / 2 : 130});
 }
 
+// Through the system's input queue, as a keyboard would: the key goes to the focus, and Shift
+// is held where GetKeyState sees it.
 void PressKey(Key key) {
-  const UINT keys[] = {VK_TAB, VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_DOWN, VK_BACK};
-  // Shift is held in this thread's key state, where GetKeyState sees it, until the key is handled.
-  BYTE state[256];
-  GetKeyboardState(state);
-  state[VK_SHIFT] = key == Key::ShiftTab ? 0x80 : 0;
-  SetKeyboardState(state);
-  PostMessageA(GetFocus() ? GetFocus() : Main(), WM_KEYDOWN, keys[static_cast<int>(key)], 1);
-  PostMessageA(GetFocus() ? GetFocus() : Main(), WM_KEYUP, keys[static_cast<int>(key)], 0xC0000001);
+  const BYTE keys[] = {VK_TAB, VK_TAB, VK_SPACE, VK_RETURN, VK_ESCAPE, VK_DOWN, VK_BACK};
+  const bool shift = key == Key::ShiftTab;
+  if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+  keybd_event(keys[static_cast<int>(key)], 0, 0, 0);
+  keybd_event(keys[static_cast<int>(key)], 0, KEYEVENTF_KEYUP, 0);
+  if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
   Pump(60);
-  state[VK_SHIFT] = 0;
-  SetKeyboardState(state);
 }
 
 void Type(const std::string& ascii) {
