@@ -85,15 +85,6 @@ void Type(const std::string& ascii) {
 
 void RequestClose() { PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-void MoveWindowBy(int dx) {
-  RECT r;
-  GetWindowRect(Main(), &r);
-  SetWindowPos(Main(), nullptr, r.left + dx, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-}
-
-void Minimise() { ShowWindow(Main(), SW_MINIMIZE); }
-void Restore() { ShowWindow(Main(), SW_RESTORE); }
-
 // The fields' own focus notifications are set-up, not input under test: they are dropped.
 void Focus(int32_t id) {
   const size_t before = Taken.size();
