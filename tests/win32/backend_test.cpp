@@ -60,7 +60,6 @@ TEST(ShellRules, TargetsAndChooserTexts) {
 }
 
 HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
-HWND Control(int32_t id) { return GetDlgItem(Main(), id); }
 
 class Win32Backend : public ::testing::Test {
  protected:
@@ -96,7 +95,7 @@ TEST_F(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
 
 // The list's header has control id 0; its notifications must never pass for FolderOption.
 TEST_F(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
-  HWND header = ListView_GetHeader(Control(ResultList));
+  HWND header = ListView_GetHeader(GetDlgItem(Main(), ResultList));
   for (UINT code : {NM_CLICK, NM_RCLICK, NM_DBLCLK, NM_RDBLCLK}) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
     SendMessageA(Main(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
@@ -116,7 +115,7 @@ TEST_F(Win32Backend, ColoursAreAnsweredForTheOptionsAndFramesOnly) {
     for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN}) {
       SetTextColor(dc, RGB(1, 2, 3));
       auto brush = reinterpret_cast<HBRUSH>(SendMessageA(Main(), message, reinterpret_cast<WPARAM>(dc),
-                                                         reinterpret_cast<LPARAM>(Control(id))));
+                                                         reinterpret_cast<LPARAM>(GetDlgItem(Main(), id))));
       LOGBRUSH drawn{};
       const bool solid = GetObjectA(brush, sizeof drawn, &drawn) && drawn.lbStyle == BS_SOLID;
       EXPECT_EQ(solid && drawn.lbColor == PanelBlue, blue) << id << " " << message;
