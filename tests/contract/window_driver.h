@@ -33,7 +33,6 @@ void RequestClose();                  // the close box of the title bar
 
 // Test set-up the user cannot do directly.
 void Focus(int32_t id);  // -1: the window itself, no control
-void SetEnabled(int32_t id, bool enabled);
 void SelectRow(int32_t row);  // as a click does, for the command tests
 
 // What the platform shows, read from the platform rather than from the backend's own records.

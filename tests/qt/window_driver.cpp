@@ -99,7 +99,6 @@ void Type(const std::string& ascii) {
 void RequestClose() { Main()->windowHandle()->close(); }
 
 void Focus(int32_t id) { Widget(id)->setFocus(); }
-void SetEnabled(int32_t id, bool enabled) { Widget(id)->setEnabled(enabled); }
 void SelectRow(int32_t row) { List()->setCurrentIndex(List()->model()->index(row, 0)); }
 
 int32_t FocusedControl() {
