@@ -20,7 +20,6 @@ class Shell : public ::testing::Test {
 
 TEST_F(Shell, NoticeShowsItsTextsWithOneButtonAndBlocksTheWindow) {
   bool blocked = false;
-  int32_t answer = 0;
   {
     DialogAnswer driver([&](OpenDialog& notice) {
       EXPECT_TRUE(notice.Shows("Meldung"));
@@ -30,9 +29,8 @@ TEST_F(Shell, NoticeShowsItsTextsWithOneButtonAndBlocksTheWindow) {
       blocked = notice.MainWindowBlocked();
       notice.Confirm();
     });
-    answer = ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle);
+    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle), 1);
   }
-  EXPECT_EQ(answer, 1);
   EXPECT_TRUE(blocked);
   ClickControl(SearchButton);
   bool usable = false;
@@ -40,28 +38,13 @@ TEST_F(Shell, NoticeShowsItsTextsWithOneButtonAndBlocksTheWindow) {
   EXPECT_TRUE(usable) << "the window takes clicks again";
 }
 
-TEST_F(Shell, CancelledChoosersAnswerTheEmptyText) {
-  std::string folder = "?";
-  {
-    DialogAnswer driver([](OpenDialog& chooser) {
-      EXPECT_TRUE(chooser.Shows("Ordner Ausw\xE4hlen"));
-      chooser.Cancel();
-    });
-    folder = ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart);
-  }
-  EXPECT_EQ(folder, "");
-  std::string file = "?";
-  {
-    DialogAnswer driver([](OpenDialog& chooser) { chooser.Cancel(); });
-    file = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
-  }
-  EXPECT_EQ(file, "");
-}
-
-TEST_F(Shell, FileChooserTakesATypedPathOfANewFileInAnExistingFolder) {
+// A typed path of a new file in an existing folder is taken; a cancelled chooser answers "".
+TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
   const std::string typed = (std::filesystem::temp_directory_path() / "gibt-es-noch-nicht.txt").string();
+  const auto chooseFile = [] {
+    return ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
+  };
   bool blocked = false;
-  std::string chosen;
   {
     DialogAnswer driver([&](OpenDialog& chooser) {
       EXPECT_TRUE(chooser.Shows("Datei ausw\xE4hlen"));
@@ -70,21 +53,25 @@ TEST_F(Shell, FileChooserTakesATypedPathOfANewFileInAnExistingFolder) {
       blocked = chooser.MainWindowBlocked();
       chooser.Enter(typed);
     });
-    chosen = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
+    EXPECT_EQ(chooseFile(), typed);
   }
-  EXPECT_EQ(chosen, typed);
   EXPECT_TRUE(blocked);
+  {
+    DialogAnswer driver([](OpenDialog& chooser) { chooser.Cancel(); });
+    EXPECT_EQ(chooseFile(), "");
+  }
+  DialogAnswer driver([](OpenDialog& chooser) {
+    EXPECT_TRUE(chooser.Shows("Ordner Ausw\xE4hlen"));
+    chooser.Cancel();
+  });
+  EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart), "");
 }
 
 // The user is told, in the desktop's own message or in the program's.
 TEST_F(Shell, WhatCannotBeOpenedAnswersZeroAndIsTold) {
   const std::string missing = (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
-  int32_t answer = -1;
-  {
-    DialogAnswer driver([](OpenDialog& message) { message.Confirm(); });
-    answer = OpenDocument(missing);
-  }
-  EXPECT_EQ(answer, 0);
+  DialogAnswer driver([](OpenDialog& message) { message.Confirm(); });
+  EXPECT_EQ(OpenDocument(missing), 0);
 }
 
 }  // namespace
