@@ -162,14 +162,15 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
   EXPECT_EQ(OpenDocument(""), 0);
 }
 
-// An opener that fails later, or none at all for a file or a web address, is told in a message
-// owned by the main window.
+// An opener that fails later, a missing file, or no opener at all for a file or a web address, is
+// told in a message owned by the main window.
 TEST_F(QtShell, OpenerFailuresAreTold) {
   const struct {
     QByteArray path;
     QString target;
     int32_t answer;
   } cases[] = {{qgetenv("PATH"), Make("kaputt.txt"), 1},
+               {qgetenv("PATH"), QStringLiteral("c:fehlt.txt"), 0},  // no web address: a drive letter
                {"", Make("brief.txt"), 0},
                {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
   for (const auto& c : cases) {

@@ -116,6 +116,9 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
       ASSERT_EQ(scan::WordFinder(word).Find(at, n), portable.find(at, n, needle));
     }
   }
+  // A long word whose first bytes lie in the text but which goes on beyond its end is not in it.
+  const std::string text = "...." + std::string(100, 'w');
+  EXPECT_EQ(scan::WordFinder(text.substr(4)).Find(text.data(), 6), 6u);
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ TEST(FindText, PositionsAndStartClamping) {
 }
 
 TEST(NumberAndRightPart, BoundsOfTheirTypes) {
+  EXPECT_EQ(NumberText(0), "0");
   EXPECT_EQ(NumberText(INT32_MIN), "-2147483648");
   EXPECT_EQ(NumberText(INT64_MIN), "-9223372036854775808");
   EXPECT_EQ(RightPart("abcd", 3), "bcd");
