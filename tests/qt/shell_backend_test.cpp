@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,8 +29,9 @@ Dialog* Shown() {
   return qobject_cast<Dialog*>(QApplication::activeModalWidget());
 }
 
-// A scratch folder with the sub-folder Texte, and an opener on the PATH that records what it is
-// given in the file "given", waits while the file "halt" exists, and fails for names with "kaputt".
+// A scratch folder with the sub-folder Texte, and an opener on the PATH that reads its input to the
+// end, records what it is given in the file "given", waits while the file "halt" exists, and fails
+// for names with "kaputt".
 class QtShell : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { OpenMainWindow(); }
@@ -39,6 +41,7 @@ class QtShell : public ::testing::Test {
     ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("Texte")));
     Make("bin/xdg-open",
          "#!/bin/sh\n"
+         "cat >/dev/null\n"
          "while [ -e \"$(dirname \"$0\")/halt\" ]; do sleep 0.05; done\n"
          "printf '%s\\n' \"$1\" >>\"$(dirname \"$0\")/given\"\n"
          "case \"$1\" in *kaputt*) exit 4;; esac\n",
@@ -182,6 +185,9 @@ TEST_F(QtShell, OpenerFailuresAreTold) {
     });
     EXPECT_EQ(OpenDocument(Local(c.target)), c.answer);
   }
+  // Every opener is deleted once it has ended or could not start.
+  for (int i = 0; i < 300 && !qApp->findChildren<QProcess*>().isEmpty(); ++i) QTest::qWait(10);
+  EXPECT_TRUE(qApp->findChildren<QProcess*>().isEmpty());
 }
 
 }  // namespace
