@@ -42,5 +42,6 @@ std::string ShownText(int32_t id);  // -1: the window title
 Place PlaceOf(int32_t id);  // in the client area; -1: the client area itself
 std::string Column(int32_t column);  // "title width"
 int32_t RowCount();
+Color PixelAt(int x, int y);  // of the client area, as painted
 
 }  // namespace sucholin::testing

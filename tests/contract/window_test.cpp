@@ -239,5 +239,20 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
   EXPECT_EQ(FocusedControl(), WebsiteButton);
 }
 
+TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
+  const struct {
+    int x, y;
+  } blue[] = {
+      {2, 2},      // the window's corner
+      {200, 90},   // between the fields and the result frame
+      {60, 73},    // inside the selection frame, below the options
+      {90, 33},    // FolderOption beyond its label
+      {105, 60},   // FileOption beyond its label
+      {200, 274},  // inside the result frame, below the list
+  };
+  for (const auto& at : blue) EXPECT_EQ(PixelAt(at.x, at.y), PanelBlue) << at.x << "," << at.y;
+  EXPECT_NE(PixelAt(417, 22), PanelBlue);
+}
+
 }  // namespace
 }  // namespace sucholin::testing

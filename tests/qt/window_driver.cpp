@@ -130,4 +130,10 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return List()->rowCount(); }
 
+Color PixelAt(int x, int y) {
+  const QColor pixel = Main()->grab().toImage().pixelColor(x, y);
+  return Rgb(static_cast<uint8_t>(pixel.red()), static_cast<uint8_t>(pixel.green()),
+             static_cast<uint8_t>(pixel.blue()));
+}
+
 }  // namespace sucholin::testing
