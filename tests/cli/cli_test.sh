@@ -90,6 +90,9 @@ long=$(printf 'n%.0s' {1..240}).txt
 mkdir -p "$deep"
 (cd "$deep" && printf 'Wort\n' >"$long")
 check 0 "$(printf '%s\t1' "$long")" '' Wort "$deep"
+# A folder text beyond the limit itself is told, not taken for an empty folder.
+toolong=d/$(printf './%.0s' {1..2100})
+check 2 '' "sucholin-cli: Ordner oder Datei nicht lesbar: $toolong" Wort "$toolong"
 
 # The output written into the searched folder is not searched, though it holds the word.
 for i in {1..300}; do printf 'Wort\n' >"f/a$(printf 'x%.0s' {1..150})$i.txt"; done
