@@ -47,8 +47,6 @@ class Commands : public ::testing::Test {
     ChooserAnswers.clear();
     folder.Write("a.txt", "x\nWort\nWort Wort\n");
     folder.Write("b.htm", "Wort");
-    folder.Write("c.log", "Wort");
-    folder.Write("d.txt", "wort");
     single = folder.Write("e.perl", "eins\r\nWort\r\n");
   }
 
