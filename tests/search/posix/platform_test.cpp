@@ -1,12 +1,11 @@
-// What only POSIX can set up: FIFOs, devices and links, its path limit, names that differ only
-// in case, and the descriptors a search leaves open.
+// What only POSIX can set up: FIFOs, devices and links, names that differ only in case, and the
+// descriptors a search leaves open.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <filesystem>
 
 #include "search/search.h"
@@ -59,18 +58,6 @@ TEST_F(PosixPlatform, SpecialFilesAreNotOpenedAndNoDescriptorOutlivesItsUse) {
   EXPECT_NE(fcntl(other, F_GETFD), -1);
   close(other);
   EXPECT_EQ(OpenDescriptors(), before);
-}
-
-TEST_F(PosixPlatform, AFolderTextBeyondThePathLimitCannotBeListed) {
-  TempFolder folder;
-  folder.Write("a.txt", "Wort");
-  for (size_t length : {PATH_MAX - 1, PATH_MAX}) {
-    // "./" steps (one "//" for an odd count) up to length bytes; with its zero it fills PATH_MAX.
-    std::string text = folder.Text() + ((length - folder.Text().size()) % 2 ? "/" : "");
-    while (text.size() < length) text += "./";
-    Choose(text);
-    EXPECT_EQ(Candidates(), length < PATH_MAX ? Names{"a.txt"} : Names{}) << length;
-  }
 }
 
 // Whatever order the file system keeps, names come as Windows lists them: ASCII letters as
