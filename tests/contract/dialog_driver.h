@@ -14,10 +14,8 @@ class OpenDialog {
   virtual ~OpenDialog() = default;
   // Whether the caption or any control of the dialog shows exactly text.
   virtual bool Shows(const std::string& text) = 0;
-  virtual int PushButtons() = 0;
-  // A file dialog's name box, and the first entry of its type list.
+  // A file dialog's name box.
   virtual std::string NameBox() = 0;
-  virtual std::string FirstFilter() = 0;
   // Whether a click on the main window is refused while the dialog is open.
   virtual bool MainWindowBlocked() = 0;
   // Types name into the name box and confirms it.

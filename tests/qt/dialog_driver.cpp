@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -27,14 +26,7 @@ class QtDialog : public OpenDialog {
     return dialog->windowTitle().toLatin1().toStdString() == text ||
            (box && box->text().toLatin1().toStdString() == text);
   }
-  int PushButtons() override {
-    const auto* box = qobject_cast<QMessageBox*>(dialog);
-    return box ? static_cast<int>(box->buttons().size()) : 0;
-  }
   std::string NameBox() override { return NameEdit()->text().toStdString(); }
-  std::string FirstFilter() override {
-    return dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->itemText(0).toStdString();
-  }
   bool MainWindowBlocked() override {
     ClickControl(SearchButton);
     for (const Event& event : TakeEvents()) {

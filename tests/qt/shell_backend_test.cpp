@@ -134,7 +134,7 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
       auto* box = Shown<QMessageBox>();
       EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow") << "also right after another";
       EXPECT_EQ(box->icon(), c.icon) << c.style;
-      EXPECT_EQ(notice.PushButtons(), c.buttons) << c.style;
+      EXPECT_EQ(box->buttons().size(), c.buttons) << c.style;
       if (c.press == QMessageBox::NoButton) {
         notice.Cancel();
       } else {

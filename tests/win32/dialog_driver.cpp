@@ -14,7 +14,6 @@ namespace sucholin::testing {
 namespace {
 
 constexpr int FileNameBox = 0x47C;  // cmb13, the file name box of the explorer dialog
-constexpr int FilterBox = 0x470;    // cmb1, the file type list
 
 std::string TextOf(HWND w) {
   char text[512] = "";
@@ -33,16 +32,7 @@ class Win32Dialog : public OpenDialog {
     }
     return shown;
   }
-  int PushButtons() override {
-    int count = 0;
-    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      const LRESULT code = SendMessageA(w, WM_GETDLGCODE, 0, 0);
-      count += IsWindowVisible(w) && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
-    }
-    return count;
-  }
   std::string NameBox() override { return TextOf(GetDlgItem(dialog, FileNameBox)); }
-  std::string FirstFilter() override { return TextOf(GetDlgItem(dialog, FilterBox)); }  // shown first
   bool MainWindowBlocked() override {
     return !IsWindowEnabled(FindWindowA("SucholinMainWindow", texts::WindowTitle));
   }
