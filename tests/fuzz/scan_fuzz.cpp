@@ -1,4 +1,4 @@
-// Fuzzes ScanFile against the line-by-line search of the same file.
+// Fuzzes ScanFile against the line-by-line search of the same file: one row, the same hits.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -6,6 +6,7 @@
 #include <string>
 
 #include "search/search.h"
+#include "tests/search/line_loop.h"
 
 using namespace sucholin;
 
@@ -37,16 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::ofstream(path, std::ios::binary)
       .write(content.data(), static_cast<std::streamsize>(content.size()));
   std::string row;
-  ScanFile(path, word, "f", [&](std::string_view text) { row += std::string(text) + "|"; });
-  std::string hits;
-  LineReader reader;
-  int64_t line = 0;
-  if (!reader.OpenForReading(path)) std::abort();
-  do {
-    ++line;
-    if (FindText(reader.ReadLine(), word, 1) == 0) continue;
-    hits.append(hits.empty() ? "" : ",").append(NumberText(line));
-  } while (!reader.AtEnd());
-  if (row != (hits.empty() ? "" : "f\n" + hits + "|")) std::abort();
+  ScanFile(path, word, "f", [&](std::string_view text) { row += text; });
+  if (row != testing::LineLoopRow(path, word, "f")) std::abort();
   return 0;
 }

@@ -10,6 +10,7 @@
 
 #include "search/scan_kernels.h"
 #include "search/search.h"
+#include "tests/search/line_loop.h"
 #include "tests/search/search_state.h"
 #include "tests/search/test_files.h"
 
@@ -18,20 +19,6 @@ namespace {
 
 using namespace std::string_view_literals;
 constexpr size_t Block = LineReader::BlockSize;
-
-// The word search done the slow way: each line by ReadLine, searched with FindText.
-Names LineLoopRows(const std::string& path, std::string_view word) {
-  std::string hits;
-  LineReader reader;
-  int64_t line = 0;
-  if (!reader.OpenForReading(path)) return {};
-  do {
-    ++line;
-    if (FindText(reader.ReadLine(), word, 1) == 0) continue;
-    hits.append(hits.empty() ? "" : ",").append(NumberText(line));
-  } while (!reader.AtEnd());
-  return hits.empty() ? Names{} : Names{"f.txt\n" + hits};
-}
 
 // Reading from its start each time, never a file other than the one named, and to its end.
 TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
@@ -74,7 +61,8 @@ TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
     if (below(2) == 0) bytes.insert(edge++, "\r\n", 1 + below(2));
     const size_t fill = (2 * Block - 9 - edge % Block) % Block;
     ChosenFile = folder.Write("f.txt", "one\ntwo\r\n" + std::string(fill, '-') + bytes + "\nend");
-    ASSERT_EQ(Rows(SearchFile, word), LineLoopRows(ChosenFile, word))
+    const std::string row = LineLoopRow(ChosenFile, word, "f.txt");
+    ASSERT_EQ(Rows(SearchFile, word), row.empty() ? Names{} : Names{row})
         << "round " << round << ", word of " << word.size();
   }
 }
