@@ -10,19 +10,11 @@
 #include <QWheelEvent>
 
 #include "tests/contract/window_driver.h"
+#include "tests/qt/widgets.h"
 #include "ui/ui.h"
 
 namespace sucholin::testing {
 namespace {
-
-template <typename Widget = QWidget>
-Widget* Find(const char* name) {
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == QLatin1String(name)) return qobject_cast<Widget*>(top);
-    if (auto* child = top->findChild<Widget*>(QString::fromLatin1(name))) return child;
-  }
-  return nullptr;
-}
 
 // Columns holding a dark pixel between rows top and bottom.
 std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
@@ -45,10 +37,9 @@ class QtBackend : public ::testing::Test {
 
 // Rendered, no label runs into its control's edge: a text that did not fit would be cut there.
 TEST_F(QtBackend, EveryTextFitsItsControl) {
-  for (const char* name : {"FolderOption", "FileOption", "SelectButton", "SearchButton",
-                           "WebsiteButton", "ResultFrame"}) {
-    SCOPED_TRACE(name);
-    QWidget* widget = Find(name);
+  for (const int32_t id : {FolderOption, FileOption, SelectButton, SearchButton, WebsiteButton, ResultFrame}) {
+    SCOPED_TRACE(id);
+    QWidget* widget = Widget(id);
     const QImage image = widget->grab().toImage();
     const bool frame = qobject_cast<QGroupBox*>(widget) != nullptr;
     const std::vector<int> columns =
@@ -64,7 +55,7 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
 }
 
 TEST_F(QtBackend, ListPaintsAndScrollsItsRows) {
-  auto* list = Find<QTableWidget>("ResultList");
+  auto* list = static_cast<QTableWidget*>(Widget(ResultList));
   ClearRows(ResultList);
   for (int i = 0; i < 40; ++i) AddRow(ResultList, -1, "datei-" + std::to_string(i) + ".txt\n1");
   const QRect first = list->visualRect(list->model()->index(0, 0));

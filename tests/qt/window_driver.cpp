@@ -1,5 +1,6 @@
 // The window driver on Qt: real Qt input events through the window, on the offscreen platform.
 #include "tests/contract/window_driver.h"
+#include "tests/qt/widgets.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,6 @@ QWidget* Main() {
   return nullptr;
 }
 
-QWidget* Widget(int32_t id) {
-  if (id < 0 || id >= static_cast<int32_t>(std::size(Names)) || !*Names[id]) return Main();
-  return Main()->findChild<QWidget*>(QString::fromLatin1(Names[id]));
-}
-
 int32_t IdOf(const QWidget* widget) {
   for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id) {
     if (*Names[id] && widget && widget->objectName() == QLatin1String(Names[id])) return id;
@@ -53,6 +49,11 @@ void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
 }
 
 }  // namespace
+
+QWidget* Widget(int32_t id) {
+  if (id < 0 || id >= static_cast<int32_t>(std::size(Names)) || !*Names[id]) return Main();
+  return Main()->findChild<QWidget*>(QString::fromLatin1(Names[id]));
+}
 
 void OpenMainWindow() {
   ASSERT_TRUE(CreateMainWindow());
