@@ -22,9 +22,9 @@ std::string TextOf(HWND w) {
   return text;
 }
 
-class Win32Dialog : public OpenDialog {
- public:
+struct Win32Dialog : OpenDialog {
   explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
+  HWND dialog;
 
   bool Shows(const std::string& text) override {
     bool shown = TextOf(dialog) == text;
@@ -52,9 +52,6 @@ class Win32Dialog : public OpenDialog {
   }
   void Confirm() override { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
   void Cancel() override { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
-
- private:
-  HWND dialog;
 };
 
 }  // namespace

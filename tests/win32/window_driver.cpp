@@ -123,10 +123,7 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{};
-  c.mask = LVCF_TEXT | LVCF_WIDTH;
-  c.pszText = title;
-  c.cchTextMax = sizeof title;
+  LVCOLUMNA c{.mask = LVCF_TEXT | LVCF_WIDTH, .pszText = title, .cchTextMax = sizeof title};
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }
