@@ -26,12 +26,9 @@ struct Win32Dialog : OpenDialog {
   explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
   HWND dialog;
 
+  // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
   bool Shows(const std::string& text) override {
-    bool shown = TextOf(dialog) == text;
-    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      shown = shown || TextOf(w) == text;
-    }
-    return shown;
+    return TextOf(dialog) == text || TextOf(FindWindowExA(dialog, nullptr, nullptr, text.c_str())) == text;
   }
   int PushButtons() override {
     int count = 0;
