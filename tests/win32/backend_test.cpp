@@ -49,15 +49,10 @@ TEST(ShellRules, Targets) {
 
 HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
 
-class Win32Backend : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { testing::OpenMainWindow(); }
-};
-
 // A dialog stills this thread's other windows and enables them again afterwards; the window in
 // front, which owns the dialog, and another thread's (or program's) window it leaves alone. The
 // shell contract cannot tell: there the dialog blocks its owner itself, guard or no guard.
-TEST_F(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
+TEST(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
   const auto make = [] {
     return CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
   };
@@ -83,7 +78,8 @@ TEST_F(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
 
 // The list's header (control id 0, as FolderOption's) passes its clicks up too: they are
 // neither the list's nor FolderOption's.
-TEST_F(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
+TEST(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
+  testing::OpenMainWindow();
   HWND header = ListView_GetHeader(GetDlgItem(Main(), ResultList));
   for (UINT code : {NM_CLICK, NM_RCLICK, NM_DBLCLK, NM_RDBLCLK}) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
