@@ -93,8 +93,6 @@ void Focus(int32_t id) {
   Taken.resize(before);
 }
 
-void SetEnabled(int32_t id, bool enabled) { EnableWindow(Control(id), enabled); }
-
 void SelectRow(int32_t row) {
   ListView_SetItemState(Control(ResultList), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
