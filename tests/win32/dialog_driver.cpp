@@ -21,16 +21,13 @@ std::string TextOf(HWND w) {
   return text;
 }
 
-class Win32Dialog : public OpenDialog {
- public:
+struct Win32Dialog : OpenDialog {
   explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
+  HWND dialog;
 
+  // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
   bool Shows(const std::string& text) override {
-    bool shown = TextOf(dialog) == text;
-    for (HWND w = GetWindow(dialog, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      shown = shown || TextOf(w) == text;
-    }
-    return shown;
+    return TextOf(dialog) == text || TextOf(FindWindowExA(dialog, nullptr, nullptr, text.c_str())) == text;
   }
   std::string NameBox() override { return TextOf(GetDlgItem(dialog, FileNameBox)); }
   bool MainWindowBlocked() override {
@@ -42,9 +39,6 @@ class Win32Dialog : public OpenDialog {
   }
   void Confirm() override { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
   void Cancel() override { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
-
- private:
-  HWND dialog;
 };
 
 }  // namespace

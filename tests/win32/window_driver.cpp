@@ -93,8 +93,6 @@ void Focus(int32_t id) {
   Taken.resize(before);
 }
 
-void SetEnabled(int32_t id, bool enabled) { EnableWindow(Control(id), enabled); }
-
 void SelectRow(int32_t row) {
   ListView_SetItemState(Control(ResultList), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
@@ -123,10 +121,7 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{};
-  c.mask = LVCF_TEXT | LVCF_WIDTH;
-  c.pszText = title;
-  c.cchTextMax = sizeof title;
+  LVCOLUMNA c{.mask = LVCF_TEXT | LVCF_WIDTH, .pszText = title, .cchTextMax = sizeof title};
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }
