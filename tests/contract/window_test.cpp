@@ -98,12 +98,11 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
   const struct {
     int32_t id, state, folder, file;
   } steps[] = {
-      {FileOption, 1, 0, 1},    // checking one unchecks the other
-      {FolderOption, 1, 1, 0},
-      {FolderOption, 0, 0, 0},  // 0 unchecks only this one, even the checked one
-      {FileOption, 0, 0, 0},
-      {FileOption, 5, 0, 1},    // any non-zero state checks
-      {FolderOption, -1, 1, 0},
+      {FileOption, 1, 0, 1},     // checking one unchecks the other
+      {FileOption, 0, 0, 0},     // 0 unchecks it, checked or not, and only it
+      {FolderOption, 5, 1, 0},   // any non-zero state checks
+      {FileOption, 0, 1, 0},
+      {FileOption, -1, 0, 1},
   };
   for (const auto& step : steps) {
     SetControlState(step.id, step.state);
@@ -244,7 +243,6 @@ TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
     int x, y;
   } blue[] = {
       {2, 2},      // the window's corner
-      {200, 90},   // between the fields and the result frame
       {60, 73},    // inside the selection frame, below the options
       {90, 33},    // FolderOption beyond its label
       {105, 60},   // FileOption beyond its label

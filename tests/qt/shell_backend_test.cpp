@@ -1,5 +1,5 @@
-// What only the Qt shell backend does: Qt's own file dialogs with their start folders, the
-// notice styles, and the desktop's opener stood in for on the PATH.
+// What only the Qt shell backend does: Qt's own file dialog with its start folder, the notice
+// styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -29,16 +29,14 @@ Dialog* Shown() {
   return qobject_cast<Dialog*>(QApplication::activeModalWidget());
 }
 
-// A scratch folder with the sub-folder Texte, and an opener on the PATH that reads its input to the
-// end, records what it is given in the file "given", waits while the file "halt" exists, and fails
-// for names with "kaputt".
+// A scratch folder, and an opener on the PATH that reads its input to the end, records what it is
+// given in the file "given", waits while the file "halt" exists, and fails for names with "kaputt".
 class QtShell : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { OpenMainWindow(); }
 
   void SetUp() override {
     root = QDir(folder.path()).canonicalPath();
-    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("Texte")));
     Make("bin/xdg-open",
          "#!/bin/sh\n"
          "cat >/dev/null\n"
@@ -76,24 +74,6 @@ class QtShell : public ::testing::Test {
   QString root;
   const QByteArray path = qgetenv("PATH");
 };
-
-TEST_F(QtShell, FolderChooserStartsAtTheInitialFolderElseAtHome) {
-  const struct {
-    std::string initial, entered, answer;
-    QString shown;
-  } cases[] = {
-      {Local(root), "Texte", Local(root + "/Texte/"), root},
-      {"/", "/", "/", QStringLiteral("/")},
-      {texts::FolderChooserStart, Local(root), Local(root + "/"), QDir::home().canonicalPath()},
-  };
-  for (const auto& c : cases) {
-    DialogAnswer driver([&](OpenDialog& chooser) {
-      EXPECT_EQ(Shown()->directory().canonicalPath(), c.shown);
-      chooser.Enter(c.entered);
-    });
-    EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, c.initial), c.answer);
-  }
-}
 
 // Starts in the default file's folder with its name, every filter pair read, in German; a name in a
 // missing folder keeps it open.
@@ -152,11 +132,6 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
                          QString::fromLatin1(texts::WebsiteAddress)};
   Make("bin/halt");
   for (const QString& target : targets) EXPECT_EQ(OpenDocument(Local(target)), 1) << Local(target);
-  const QString before = QDir::currentPath();
-  QDir::setCurrent(root + "/Texte");
-  targets << Make("Texte/brief.txt");
-  EXPECT_EQ(OpenDocument("brief.txt"), 1) << "a relative name is taken from the current folder";
-  QDir::setCurrent(before);
   QFile::remove(root + "/bin/halt");
   targets.sort();
   EXPECT_EQ(Given(targets.size()), targets);

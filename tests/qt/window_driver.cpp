@@ -30,13 +30,6 @@ QWidget* Main() {
   return nullptr;
 }
 
-int32_t IdOf(const QWidget* widget) {
-  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id) {
-    if (*Names[id] && widget && widget->objectName() == QLatin1String(Names[id])) return id;
-  }
-  return -1;
-}
-
 QTableWidget* List() { return static_cast<QTableWidget*>(Widget(ResultList)); }
 
 void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
@@ -104,7 +97,11 @@ void SelectRow(int32_t row) { List()->setCurrentIndex(List()->model()->index(row
 
 int32_t FocusedControl() {
   const QWidget* focus = QApplication::focusWidget();
-  return focus == List()->viewport() ? ResultList : IdOf(focus);
+  if (focus == List()->viewport()) return ResultList;
+  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id) {
+    if (*Names[id] && Widget(id) == focus) return id;
+  }
+  return -1;
 }
 
 bool IsActiveAndVisible() { return Main()->isVisible() && Main()->isActiveWindow(); }

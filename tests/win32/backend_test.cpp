@@ -1,14 +1,10 @@
-// What only the Win32 backends do: the shell's rules for starting targets and its modal guard,
-// and the list header's notifications.
+// What only the Win32 backends do: the shell's rules for starting targets, and the list header's
+// notifications.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <thread>
-
-#include "shell/win32/modal_guard.h"
 #include "shell/win32/shell_rules.h"
 #include "tests/contract/window_driver.h"
 #include "ui/texts.h"
@@ -48,33 +44,6 @@ TEST(ShellRules, Targets) {
 }
 
 HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
-
-// A dialog stills this thread's other windows and enables them again afterwards; the window in
-// front, which owns the dialog, and another thread's (or program's) window it leaves alone. The
-// shell contract cannot tell: there the dialog blocks its owner itself, guard or no guard.
-TEST(Win32Backend, ModalGuardDisablesOnlyThisThreadsOtherWindowsForAWhile) {
-  const auto make = [] {
-    return CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-  };
-  HWND back = make();
-  std::atomic<HWND> foreign = nullptr;
-  std::thread other([&] {
-    foreign = make();
-    MSG m;
-    while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
-  });
-  while (!foreign) Sleep(5);
-  testing::OpenMainWindow();  // new windows came to the front; the program's goes back there
-  BeginModal();
-  EXPECT_TRUE(IsWindowEnabled(Main()));
-  EXPECT_FALSE(IsWindowEnabled(back));
-  EXPECT_TRUE(IsWindowEnabled(foreign));
-  EndModal();
-  EXPECT_TRUE(IsWindowEnabled(back));
-  DestroyWindow(back);
-  PostMessageA(foreign, WM_QUIT, 0, 0);  // the thread's end takes its window along
-  other.join();
-}
 
 // The list's header (control id 0, as FolderOption's) passes its clicks up too: they are
 // neither the list's nor FolderOption's.

@@ -121,7 +121,7 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{.mask = LVCF_TEXT | LVCF_WIDTH, .pszText = title, .cchTextMax = sizeof title};
+  LVCOLUMNA c{LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};  // every field: -Wextra
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }

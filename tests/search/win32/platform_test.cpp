@@ -1,10 +1,8 @@
-// What only Windows can set up: files others hold for writing, pipes, and its path limit.
+// What only Windows can set up: files others hold for writing, and pipes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "search/search.h"
@@ -14,7 +12,6 @@
 namespace sucholin::testing {
 namespace {
 
-namespace fs = std::filesystem;
 using WindowsPlatform = SearchStateTest;
 using Handle = std::unique_ptr<void, decltype(&CloseHandle)>;
 
@@ -34,21 +31,6 @@ TEST_F(WindowsPlatform, FilesHeldForWritingAndPipesAreNotOpened) {
                                        4096, 4096, 0, nullptr), &CloseHandle);
   ASSERT_NE(server.get(), INVALID_HANDLE_VALUE);
   EXPECT_TRUE(Rows(SearchFile, "Wort").empty());
-}
-
-// A folder whose pattern text "*.*" and its zero fill MAX_PATH fully, and one a byte longer; made
-// through the \\?\ form, as such folders are longer than plain paths may be.
-TEST_F(WindowsPlatform, AFolderWhosePatternDoesNotFitMaxPathCannotBeListed) {
-  TempFolder root;
-  for (size_t length : {MAX_PATH - 4, MAX_PATH - 3}) {
-    const std::string text = root.Text() + std::string(length - root.Text().size() - 1, 'o') + '\\';
-    fs::create_directory(fs::path("\\\\?\\" + text));
-    std::ofstream(fs::path("\\\\?\\" + text + "a.txt")) << "Wort";
-    Choose(text);
-    EXPECT_EQ(Candidates(), length < MAX_PATH - 3 ? Names{"a.txt"} : Names{}) << length;
-  }
-  std::error_code ignored;
-  fs::remove_all(fs::path("\\\\?\\" + root.Text()), ignored);
 }
 
 }  // namespace
