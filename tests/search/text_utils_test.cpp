@@ -62,6 +62,7 @@ TEST(Utf8FromCp1252, EveryRangeOfTheTable) {
       {"\x80", "\xE2\x82\xAC"},  // euro sign
       {"\x9F", "\xC5\xB8"},      // the last byte of the special range
       {"\x81", "\xEF\xBF\xBD"},  // undefined: the replacement character
+      {"\x84\x96", "\xE2\x80\x9E\xE2\x80\x93"},  // low double quote, en dash
       {"\xA0", "\xC2\xA0"},      // from here on, Latin-1
       {"Wort\x7Fgr\xFC\xDF\xFF", "Wort\x7Fgr\xC3\xBC\xC3\x9F\xC3\xBF"},
   };
