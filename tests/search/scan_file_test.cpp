@@ -20,11 +20,15 @@ namespace {
 using namespace std::string_view_literals;
 constexpr size_t Block = LineReader::BlockSize;
 
-// Never a file other than the one named, and to its end.
-TEST(LineReader, APathWithAZeroByteIsRefusedAndTheLastByteCounts) {
+// Reading from its start each time, never a file other than the one named, and to its end.
+TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
   TempFolder folder;
   LineReader reader;
-  EXPECT_FALSE(reader.OpenForReading(folder.Write("a.txt", "a1\n") + '\0' + "x"));
+  ASSERT_TRUE(reader.OpenForReading(folder.Write("a.txt", "a1\na2\n")));
+  EXPECT_EQ(reader.ReadLine(), "a1");
+  ASSERT_TRUE(reader.OpenForReading(HeldFolder(folder.Text()), "a.txt"));
+  EXPECT_EQ(reader.ReadLine(), "a1");
+  EXPECT_FALSE(reader.OpenForReading(folder.Path("a.txt") + '\0' + "x"));
   // A last block of a single byte.
   ChosenFile = folder.Write("f.txt", std::string(Block, '\n') + "b");
   EXPECT_EQ(Rows(SearchFile, "b"), Names{std::string("f.txt\n").append(std::to_string(Block + 1))});
