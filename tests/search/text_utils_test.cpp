@@ -1,6 +1,10 @@
 // The text utilities, and the code page 1252 texts as UTF-8.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -55,21 +59,27 @@ TEST(PathParts, ExtensionFileNameAndFolder) {
   }
 }
 
-TEST(Utf8FromCp1252, EveryRangeOfTheTable) {
-  const struct {
-    std::string_view cp1252, utf8;
-  } cases[] = {
-      {"\x80", "\xE2\x82\xAC"},  // euro sign
-      {"\x9F", "\xC5\xB8"},      // the last byte of the special range
-      {"\x81", "\xEF\xBF\xBD"},  // undefined: the replacement character
-      {"\x84\x96", "\xE2\x80\x9E\xE2\x80\x93"},  // low double quote, en dash
-      {"\xA0", "\xC2\xA0"},      // from here on, Latin-1
-      {"Wort\x7Fgr\xFC\xDF\xFF", "Wort\x7Fgr\xC3\xBC\xC3\x9F\xC3\xBF"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(texts::Utf8FromCp1252(c.cp1252), c.utf8) << ::testing::PrintToString(c.cp1252);
+#ifndef _WIN32
+// Every byte from 0x80 as the C library's code page 1252 has it; the five bytes that it leaves
+// undefined become the replacement character. ASCII, 0x7F included, stays as it is. Only the
+// POSIX programs show their fixed texts in UTF-8.
+TEST(Utf8FromCp1252, AgreesWithTheCLibrary) {
+  EXPECT_EQ(texts::Utf8FromCp1252("Wort\x7F!"), "Wort\x7F!");
+  const iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
+  ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));
+  for (int byte = 0x80; byte <= 0xFF; ++byte) {
+    std::string in(1, static_cast<char>(byte));
+    char out[4];
+    char* from = in.data();
+    char* to = out;
+    size_t left = 1;
+    size_t room = sizeof out;
+    const bool defined = iconv(toUtf8, &from, &left, &to, &room) != static_cast<size_t>(-1);
+    EXPECT_EQ(texts::Utf8FromCp1252(in), defined ? std::string(out, to) : "\xEF\xBF\xBD") << byte;
   }
+  iconv_close(toUtf8);
 }
+#endif
 
 }  // namespace
 }  // namespace sucholin
