@@ -98,7 +98,6 @@ if grep -q '^out.txt' f/out.txt; then fail "the output file was searched"; fi
 [ "$(wc -l <f/out.txt)" -eq 302 ] || fail "rows missing beside the output file"
 
 # Memory: one copy of a row, little for a long line, and an orderly exit when it runs out.
-[ -x "$plain" ] || fail "$plain is missing: build the linux preset"
 { yes a || :; } | head -c $((32 << 20)) >m.txt
 /usr/bin/time -o peak -f %M "$plain" a m.txt | wc -c >size
 (( $(cat peak) * 1024 <= $(cat size) * 3 / 2 + (32 << 20) )) ||

@@ -110,13 +110,12 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
     EXPECT_EQ(GetControlState(FileOption), step.file) << step.id << " " << step.state;
   }
   for (const int32_t id : {PathField, WordField, SelectButton}) {
-    for (const std::string& text : {std::string("Wort 1"), std::string(5000, 'w'), std::string()}) {
+    for (const std::string& text : {std::string(), std::string(5000, 'w'), std::string("Wort 1")}) {
       SetControlText(id, text);
       EXPECT_EQ(GetControlText(id), text) << id;
       EXPECT_EQ(ShownText(id), text) << id;
     }
   }
-  SetControlText(SelectButton, texts::SelectButtonText);
   EXPECT_TRUE(Actions().empty());
 }
 
@@ -166,7 +165,6 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
   } rows[] = {
       {"a.txt\n3,17", "a.txt", "3,17"},
       {"nur.txt", "nur.txt", ""},
-      {"x\ny\nz", "x", "y"},
       {"", "", ""},
       {"\xE4rger.txt\n1", "\xE4rger.txt", "1"},  // bytes come back unchanged
       {std::string(255, 'n') + "\n" + lines, std::string(255, 'n'), lines},
