@@ -15,6 +15,7 @@
 namespace {
 
 constexpr std::string_view Word = "Brombeerhecke";
+// clang-format off
 constexpr std::string_view Vocabulary[] = {
     "der", "die", "das", "und", "nicht", "mit", "auf", "für", "ist", "ein", "eine", "sich", "dem",
     "den", "von", "zu", "im", "es", "auch", "noch", "nach", "wie", "bei", "aus", "wird", "oder",
@@ -30,6 +31,7 @@ constexpr std::string_view Vocabulary[] = {
     "kalt", "schnell", "langsam", "früh", "spät", "rot", "grün", "blau", "gelb", "weiß", "schwarz",
     "Nummer", "Zahl", "Liste", "Datei", "Ordner", "Zeile", "Wort", "Seite", "Ende", "Anfang",
     "Brombeere", "Hecke", "1", "2", "12", "42", "100", "2024", "-", "(", ")", "\""};
+// clang-format on
 constexpr size_t VocabularySize = sizeof Vocabulary / sizeof Vocabulary[0];
 
 class Random {
@@ -58,7 +60,8 @@ void AppendLine(std::string& out, Random& random, bool withWord, char end) {
 }
 
 // Writes size bytes of lines; the word goes into the lines that start after each of the marks.
-bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEvery, Random& random) {
+bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEvery,
+               Random& random) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   std::string chunk;
@@ -108,7 +111,8 @@ int main(int argc, char** argv) {
   }
   ok = ok && WriteText(folder + "/c.txt", uint64_t{512} << 20, ' ', uint64_t{256} << 20, random);
   ok = ok && WriteRepeated(folder + "/d.txt", std::string(1 << 20, 'a'), 1);
-  ok = ok && WriteRepeated(folder + "/e.txt", std::string(2047, 'a') + '\n', (size_t{64} << 20) / 2048);
+  ok = ok &&
+       WriteRepeated(folder + "/e.txt", std::string(2047, 'a') + '\n', (size_t{64} << 20) / 2048);
   if (!ok) std::fprintf(stderr, "sucholin-bench-data: cannot write into %s\n", folder.c_str());
   return ok ? 0 : 1;
 }

@@ -13,12 +13,9 @@ constexpr size_t LineStart = 4096;
 
 FileOutcome OutcomeOfOpen(file_layer::OpenResult result) {
   switch (result) {
-    case file_layer::OpenResult::Opened:
-      return FileOutcome::ReadToEnd;
-    case file_layer::OpenResult::NotRegular:
-      return FileOutcome::NotRegular;
-    case file_layer::OpenResult::Failed:
-      break;
+    case file_layer::OpenResult::Opened: return FileOutcome::ReadToEnd;
+    case file_layer::OpenResult::NotRegular: return FileOutcome::NotRegular;
+    case file_layer::OpenResult::Failed: break;
   }
   return FileOutcome::OpenFailed;
 }

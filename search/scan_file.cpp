@@ -67,13 +67,13 @@ class HitScanner {
 
   const scan::Kernels& kernels;
   const scan::WordFinder finder;
-  const size_t overlap;     // bytes of an occurrence that can lie before the block
-  int64_t line = 1;         // number of the line the scan stands in
-  bool afterCR = false;     // the byte before the scan position is a CR
-  bool inHitLine = false;   // the current line is listed; skip to its end
-  bool crSeen = false;      // the file has CRs, so CR LF pairs must be looked for
-  std::string carry;        // the last bytes before the block, at most overlap of them
-  std::string joined;       // carry and the block's first bytes, for the boundary check
+  const size_t overlap;    // bytes of an occurrence that can lie before the block
+  int64_t line = 1;        // number of the line the scan stands in
+  bool afterCR = false;    // the byte before the scan position is a CR
+  bool inHitLine = false;  // the current line is listed; skip to its end
+  bool crSeen = false;     // the file has CRs, so CR LF pairs must be looked for
+  std::string carry;       // the last bytes before the block, at most overlap of them
+  std::string joined;      // carry and the block's first bytes, for the boundary check
   const std::string_view name;
   RowText& row;
   bool anyHit = false;
@@ -185,8 +185,8 @@ FileOutcome ScanFile(const std::string& path, std::string_view word, std::string
   return Scan(word, name, sink, [&](LineReader& reader) { return reader.OpenForReading(path); });
 }
 
-FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name,
-                          std::string_view word, const RowSink& sink) {
+FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name, std::string_view word,
+                          const RowSink& sink) {
   return Scan(word, name, sink,
               [&](LineReader& reader) { return reader.OpenForReading(folder, name); });
 }

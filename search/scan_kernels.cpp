@@ -93,7 +93,7 @@ Needle PrepareNeedle(std::string_view word) {
 }
 
 const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable,
-                                  FindThenCount<FindPortable, CountTerminatorsPortable>,
-                                  FindEndPortable};
+                                 FindThenCount<FindPortable, CountTerminatorsPortable>,
+                                 FindEndPortable};
 
 }  // namespace sucholin::scan

@@ -30,8 +30,8 @@ struct Kernels {
   // find's answer, and in terminators the CR, LF and NUL bytes before it; sawCR is set when a CR
   // is among them. Cheaper than find and countEnds, and the same count when no CR is in those
   // bytes or just before them.
-  size_t (*findCounting)(const char* text, size_t size, const Needle& needle,
-                         uint64_t& terminators, bool& sawCR);
+  size_t (*findCounting)(const char* text, size_t size, const Needle& needle, uint64_t& terminators,
+                         bool& sawCR);
   // Position of the first CR, LF or NUL in text[0, size), or size.
   size_t (*findEnd)(const char* text, size_t size);
 };

@@ -122,8 +122,8 @@ void ResetSearchState();
 FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
                      const RowSink& sink);
 // Scans the file name of folder, opened relative to it where the platform allows.
-FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name,
-                          std::string_view word, const RowSink& sink);
+FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name, std::string_view word,
+                          const RowSink& sink);
 // Scans the CandidateCount candidates of ChosenFolder in listing order.
 void SearchFolder(std::string_view word, const RowSink& sink, const OutcomeSink& told = {});
 // Scans ChosenFile.

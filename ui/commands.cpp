@@ -41,8 +41,8 @@ void Choose() {
     CollectCandidates(ChosenFolder, [](const std::string&) {});
     SetControlText(PathField, ChosenFolder);
   } else if (FileMode()) {
-    std::string file = ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault,
-                                  texts::FileChooserFilter, 0);
+    std::string file =
+        ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
     if (file.empty()) return;
     ChosenFile = std::move(file);
     SetControlText(PathField, ChosenFile);
@@ -87,12 +87,8 @@ bool HandleEvent(const Event& event) {
 
   switch (event.control) {
     case FolderOption:
-    case FileOption:
-      ClearFields();
-      break;
-    case SelectButton:
-      Choose();
-      break;
+    case FileOption: ClearFields(); break;
+    case SelectButton: Choose(); break;
     case SearchButton:
       if (FolderMode()) {
         Search(true);
@@ -100,9 +96,7 @@ bool HandleEvent(const Event& event) {
         Search(false);
       }
       break;
-    case WebsiteButton:
-      OpenDocument(texts::WebsiteAddress);
-      break;
+    case WebsiteButton: OpenDocument(texts::WebsiteAddress); break;
     case ResultList:
       if (event.type == DoubleClick) OpenListedFile();
       break;

@@ -20,12 +20,13 @@ std::vector<std::string> OutputFileNames(const std::string& folder,
   for (const std::string& name : names) {
     // No access asked for: the identity can be read even while the file is open for writing.
     const HANDLE file = CreateFileA((folder + name).c_str(), 0,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) continue;
     BY_HANDLE_FILE_INFORMATION info;
     if (Identify(file, info) && info.dwVolumeSerialNumber == output.dwVolumeSerialNumber &&
-        info.nFileIndexHigh == output.nFileIndexHigh && info.nFileIndexLow == output.nFileIndexLow) {
+        info.nFileIndexHigh == output.nFileIndexHigh &&
+        info.nFileIndexLow == output.nFileIndexLow) {
       same.push_back(name);
     }
     CloseHandle(file);

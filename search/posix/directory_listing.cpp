@@ -17,15 +17,11 @@ namespace {
 // link to a folder is a folder. A dangling link is a file, which then cannot be opened.
 int32_t KindOf(int folder, const dirent& entry) {
   switch (entry.d_type) {
-    case DT_REG:
-      return DirectoryListing::File;
-    case DT_DIR:
-      return DirectoryListing::Directory;
+    case DT_REG: return DirectoryListing::File;
+    case DT_DIR: return DirectoryListing::Directory;
     case DT_LNK:
-    case DT_UNKNOWN:
-      break;
-    default:
-      return DirectoryListing::Special;
+    case DT_UNKNOWN: break;
+    default: return DirectoryListing::Special;
   }
   struct stat target;
   if (fstatat(folder, entry.d_name, &target, 0) != 0) return DirectoryListing::File;
@@ -40,10 +36,9 @@ unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? c - ('
 // the order is total and the same on every run.
 bool ListedBefore(const std::string& a, const std::string& b) {
   const auto folded = [](const std::string& x, const std::string& y) {
-    return std::lexicographical_compare(
-        x.begin(), x.end(), y.begin(), y.end(), [](char l, char r) {
-          return UpperAscii(static_cast<unsigned char>(l)) < UpperAscii(static_cast<unsigned char>(r));
-        });
+    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char l, char r) {
+      return UpperAscii(static_cast<unsigned char>(l)) < UpperAscii(static_cast<unsigned char>(r));
+    });
   };
   if (folded(a, b)) return true;
   if (folded(b, a)) return false;

@@ -92,8 +92,8 @@ uint64_t CountEndsSse2(const char* text, size_t size, bool afterCR) {
   ends += Sum16(counts);
   if (i < size) {
     const size_t j = size - 16;
-    const auto mask = static_cast<uint32_t>(
-        _mm_movemask_epi8(Ends16(Load16(text + j), Load16(text + j - 1))));
+    const auto mask =
+        static_cast<uint32_t>(_mm_movemask_epi8(Ends16(Load16(text + j), Load16(text + j - 1))));
     ends += static_cast<uint64_t>(__builtin_popcount(mask >> (i - j)));
   }
   return ends;
@@ -175,7 +175,8 @@ SUCHOLIN_AVX2 __m256i Ends32(__m256i x, __m256i prev) {
 
 SUCHOLIN_AVX2 uint64_t Sum32(__m256i counts) {
   const __m256i sums = _mm256_sad_epu8(counts, _mm256_setzero_si256());
-  const __m128i pair = _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
+  const __m128i pair =
+      _mm_add_epi64(_mm256_castsi256_si128(sums), _mm256_extracti128_si256(sums, 1));
   return static_cast<uint64_t>(_mm_cvtsi128_si64(pair)) +
          static_cast<uint64_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(pair, pair)));
 }
@@ -183,8 +184,8 @@ SUCHOLIN_AVX2 uint64_t Sum32(__m256i counts) {
 // The first step of 64 starts from i on with a candidate, or the first i with fewer than 64
 // starts left. Kept apart from the word comparison so that this loop holds everything in registers.
 __attribute__((noinline)) SUCHOLIN_AVX2 size_t NextCandidatesAvx2(const char* a, const char* b,
-                                                                    size_t i, size_t starts,
-                                                                    __m256i first, __m256i second) {
+                                                                  size_t i, size_t starts,
+                                                                  __m256i first, __m256i second) {
   for (; i + 64 <= starts; i += 64) {
     const __m256i low = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i), first),
                                          _mm256_cmpeq_epi8(Load32(b + i), second));
@@ -213,7 +214,8 @@ SUCHOLIN_AVX2 size_t FindAvx2(const char* text, size_t size, const Needle& needl
     i = NextCandidatesAvx2(a, b, i, starts, first, second);
     if (i + 64 > starts) break;
     if (const size_t at = CheckCandidates(text, i, candidates(i), needle); at != NoMatch) return at;
-    if (const size_t at = CheckCandidates(text, i + 32, candidates(i + 32), needle); at != NoMatch) {
+    if (const size_t at = CheckCandidates(text, i + 32, candidates(i + 32), needle);
+        at != NoMatch) {
       return at;
     }
     i += 64;
@@ -233,7 +235,8 @@ SUCHOLIN_AVX2 size_t FindAvx2(const char* text, size_t size, const Needle& needl
 
 SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR) {
   if (size < 32) return CountEndsSse2(text, size, afterCR);
-  auto ends = [&](size_t i) SUCHOLIN_AVX2 { return Ends32(Load32(text + i), Load32(text + i - 1)); };
+  auto ends = [&](size_t i)
+                  SUCHOLIN_AVX2 { return Ends32(Load32(text + i), Load32(text + i - 1)); };
   // Shift the first chunk up by one byte across its two lanes and put the carried CR below it.
   const __m256i x = Load32(text);
   const __m256i shifted = _mm256_alignr_epi8(x, _mm256_permute2x128_si256(x, x, 0x08), 15);
@@ -277,16 +280,15 @@ SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool&
     for (; i + 64 <= groupEnd; i += 64) {
       const __m256i x0 = Load32(text + i);
       const __m256i x1 = Load32(text + i + 32);
-      anyCR = _mm256_or_si256(anyCR, _mm256_or_si256(_mm256_cmpeq_epi8(x0, cr),
-                                                     _mm256_cmpeq_epi8(x1, cr)));
+      anyCR = _mm256_or_si256(
+          anyCR, _mm256_or_si256(_mm256_cmpeq_epi8(x0, cr), _mm256_cmpeq_epi8(x1, cr)));
       counts0 = _mm256_sub_epi8(counts0, Terminators32(x0));
       counts1 = _mm256_sub_epi8(counts1, Terminators32(x1));
     }
     total += Sum32(counts0) + Sum32(counts1);
   }
-  auto mask = [](__m256i lanes) SUCHOLIN_AVX2 {
-    return static_cast<uint32_t>(_mm256_movemask_epi8(lanes));
-  };
+  auto mask = [](__m256i lanes)
+                  SUCHOLIN_AVX2 { return static_cast<uint32_t>(_mm256_movemask_epi8(lanes)); };
   // At most 63 bytes are left: one whole chunk, then the last 32 again without those counted.
   if (i + 32 <= size) {
     const __m256i x = Load32(text + i);
@@ -364,9 +366,9 @@ SUCHOLIN_AVX512 uint64_t CountStepAvx512(const char* at, size_t n, bool& sawCR) 
 // Counts the CR, LF and NUL bytes of the 64-byte steps from i on that hold no candidate start,
 // for at most 255 steps (the byte counters); returns the step it stopped at. Kept apart from the
 // word comparison so that this loop holds everything in registers.
-__attribute__((noinline)) SUCHOLIN_AVX512 size_t CountToCandidatesAvx512(
-    const char* text, size_t i, size_t starts, const char* a, const char* b, __m256i first,
-    __m256i second, uint64_t& terminators, bool& sawCR) {
+__attribute__((noinline)) SUCHOLIN_AVX512 size_t
+CountToCandidatesAvx512(const char* text, size_t i, size_t starts, const char* a, const char* b,
+                        __m256i first, __m256i second, uint64_t& terminators, bool& sawCR) {
   const size_t end = std::min(starts, i + 255 * 64);
   __m256i counts0 = _mm256_setzero_si256();
   __m256i counts1 = _mm256_setzero_si256();
@@ -409,10 +411,10 @@ SUCHOLIN_AVX512 size_t FindCountingAvx512(const char* text, size_t size, const N
     const uint64_t in = FirstLanes(std::min<size_t>(64, starts - i));
     const Step x = LoadStep(a + i, in);
     const Step y = LoadStep(b + i, in);
-    const __m256i low = _mm256_and_si256(_mm256_cmpeq_epi8(x.low, first),
-                                         _mm256_cmpeq_epi8(y.low, second));
-    const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi8(x.high, first),
-                                          _mm256_cmpeq_epi8(y.high, second));
+    const __m256i low =
+        _mm256_and_si256(_mm256_cmpeq_epi8(x.low, first), _mm256_cmpeq_epi8(y.low, second));
+    const __m256i high =
+        _mm256_and_si256(_mm256_cmpeq_epi8(x.high, first), _mm256_cmpeq_epi8(y.high, second));
     const uint64_t candidates = Lanes64(low, high) & in;
     if (const size_t at = CheckCandidates(text, i, candidates, needle); at != NoMatch) {
       terminators += CountStepAvx512(text + i, at - i, sawCR);

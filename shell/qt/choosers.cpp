@@ -108,15 +108,19 @@ int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t
   };
   using B = QMessageBox::StandardButton;
   static const QMessageBox::StandardButtons ButtonSets[] = {
-      B::Ok,          B::Ok | B::Cancel,     B::Abort | B::Retry | B::Ignore,
-      B::Yes | B::No | B::Cancel, B::Yes | B::No, B::Retry | B::Cancel,
+      B::Ok,
+      B::Ok | B::Cancel,
+      B::Abort | B::Retry | B::Ignore,
+      B::Yes | B::No | B::Cancel,
+      B::Yes | B::No,
+      B::Retry | B::Cancel,
   };
   // The button codes the classic message box answers.
   static constexpr struct {
     B button;
     int32_t code;
-  } Codes[] = {{B::Ok, 1}, {B::Cancel, 2}, {B::Abort, 3}, {B::Retry, 4},
-               {B::Ignore, 5}, {B::Yes, 6}, {B::No, 7}};
+  } Codes[] = {{B::Ok, 1},     {B::Cancel, 2}, {B::Abort, 3}, {B::Retry, 4},
+               {B::Ignore, 5}, {B::Yes, 6},    {B::No, 7}};
 
   const uint32_t icon = (style >> 4) & 0xF;
   const uint32_t buttons = style & 0xF;

@@ -41,10 +41,11 @@ bool StartOpener(const QString& argument, const QString& shown) {
   opener->setStandardInputFile(QProcess::nullDevice());
   opener->setStandardOutputFile(QProcess::nullDevice());
   opener->setStandardErrorFile(QProcess::nullDevice());
-  QObject::connect(opener, &QProcess::finished, [opener, shown](int code, QProcess::ExitStatus how) {
-    if (how != QProcess::NormalExit || code != 0) ReportOpenFailure(shown);
-    opener->deleteLater();
-  });
+  QObject::connect(opener, &QProcess::finished,
+                   [opener, shown](int code, QProcess::ExitStatus how) {
+                     if (how != QProcess::NormalExit || code != 0) ReportOpenFailure(shown);
+                     opener->deleteLater();
+                   });
   opener->start();
   // Only until the opener runs (or could not be run), never until it ends.
   if (opener->waitForStarted()) return true;

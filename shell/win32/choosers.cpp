@@ -54,8 +54,8 @@ int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
 
 // The record as the first 32-bit platforms knew it (76 bytes there), without the later fields.
 const DWORD OpenFileRecordSize = OPENFILENAME_SIZE_VERSION_400A;
-constexpr DWORD OpenFileFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                                OFN_HIDEREADONLY;
+constexpr DWORD OpenFileFlags =
+    OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
 static_assert(OpenFileFlags == 0x8080C);
 static_assert(BIF_NEWDIALOGSTYLE == 0x40 && BFFM_SETSELECTIONA == 0x466);
 

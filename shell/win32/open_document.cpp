@@ -34,7 +34,8 @@ bool IsFile(const std::string& target) {
 
 bool IsRegisteredType(const std::string& typeClass) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, typeClass.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, typeClass.c_str(), 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
     return false;
   }
   RegCloseKey(key);

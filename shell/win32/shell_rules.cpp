@@ -17,7 +17,8 @@ size_t LastInnerBackslash(std::string_view text) {
 // The text after the last dot of the name after the last separator; "" without a dot.
 std::string_view ExtensionOf(std::string_view target) {
   const size_t nameAt = target.find_last_of("\\/");
-  const std::string_view name = nameAt == std::string_view::npos ? target : target.substr(nameAt + 1);
+  const std::string_view name =
+      nameAt == std::string_view::npos ? target : target.substr(nameAt + 1);
   const size_t dot = name.rfind('.');
   return dot == std::string_view::npos ? std::string_view() : name.substr(dot + 1);
 }

@@ -1,4 +1,5 @@
-// The program's commands, driven through HandleEvent on the real window backend with a scripted shell.
+// The program's commands, driven through HandleEvent on the real window backend with a scripted
+// shell.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,7 +70,9 @@ TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheL
     bool chosen;
     std::string word;
     Log notices;
-  } cases[] = {{false, "", {PathNotice, WordNotice}}, {true, "", {WordNotice}}, {false, "Wort", {PathNotice}}};
+  } cases[] = {{false, "", {PathNotice, WordNotice}},
+               {true, "", {WordNotice}},
+               {false, "Wort", {PathNotice}}};
   for (const auto& c : cases) {
     ChooseAndSearch(true);
     if (!c.chosen) SetControlText(PathField, "");
@@ -83,7 +86,8 @@ TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheL
 
 // A search reads in the mode the options show at the press, again and again without a new choice;
 // a choice asks the chooser of the checked option. The file chooser's pattern lists every
-// extension a folder search reads, and "*.bat" rather than the shown "*bat", which would take "kombat".
+// extension a folder search reads, and "*.bat" rather than the shown "*bat", which would take
+// "kombat".
 TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
   ChooseAndSearch(true);
   EXPECT_EQ(GetControlText(PathField), folder.Text());
@@ -158,7 +162,8 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
 }
 
 // Only a double click on a row the search listed opens a file, and only the website button opens
-// anything else; events without a command change nothing, and only MainWindow's close ends the loop.
+// anything else; events without a command change nothing, and only MainWindow's close ends the
+// loop.
 TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLoop) {
   ChooseAndSearch(true);
   ShellLog.clear();
@@ -166,9 +171,15 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   SelectRow(0);
   const struct {
     int32_t control, type;
-  } ignored[] = {{SelectionFrame, Click}, {PathField, TextChange},   {WordField, TextChange},
-                 {8, Click},              {ResultFrame, Click},      {42, Click},
-                 {ResultList, Click},     {ResultList, RightClick},  {ResultList, RightDoubleClick},
+  } ignored[] = {{SelectionFrame, Click},
+                 {PathField, TextChange},
+                 {WordField, TextChange},
+                 {8, Click},
+                 {ResultFrame, Click},
+                 {42, Click},
+                 {ResultList, Click},
+                 {ResultList, RightClick},
+                 {ResultList, RightDoubleClick},
                  {ResultList, SelectionChange}};
   for (const auto& event : ignored) EXPECT_TRUE(Send(event.control, event.type));
   for (const EventKind kind : {EventKind::MoveEvent, EventKind::SizeEvent, EventKind::PaintEvent,

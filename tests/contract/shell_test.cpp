@@ -24,7 +24,8 @@ TEST_F(Shell, NoticeShowsItsTextsAndBlocksTheWindow) {
     DialogAnswer driver([&](OpenDialog& notice) {
       EXPECT_TRUE(notice.Shows("Meldung"));
       // The umlauts arrive as the code page 1252 bytes are meant: ü and ä.
-      EXPECT_TRUE(notice.Shows("Sie m\xFCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xE4hlen!"));
+      EXPECT_TRUE(notice.Shows(
+          "Sie m\xFCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xE4hlen!"));
       blocked = notice.MainWindowBlocked();
       notice.Confirm();
     });
@@ -39,9 +40,11 @@ TEST_F(Shell, NoticeShowsItsTextsAndBlocksTheWindow) {
 
 // A typed path of a new file in an existing folder is taken; a cancelled chooser answers "".
 TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
-  const std::string typed = (std::filesystem::temp_directory_path() / "gibt-es-noch-nicht.txt").string();
+  const std::string typed =
+      (std::filesystem::temp_directory_path() / "gibt-es-noch-nicht.txt").string();
   const auto chooseFile = [] {
-    return ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0);
+    return ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter,
+                      0);
   };
   bool blocked = false;
   {
@@ -67,7 +70,8 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
 
 // The user is told, in the desktop's own message or in the program's.
 TEST_F(Shell, WhatCannotBeOpenedAnswersZeroAndIsTold) {
-  const std::string missing = (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
+  const std::string missing =
+      (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
   DialogAnswer driver([](OpenDialog& message) { message.Confirm(); });
   EXPECT_EQ(OpenDocument(missing), 0);
 }

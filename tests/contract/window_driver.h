@@ -32,14 +32,14 @@ void Type(const std::string& ascii);  // into the control with the focus
 void RequestClose();                  // the close box of the title bar
 
 // Test set-up the user cannot do directly.
-void Focus(int32_t id);  // -1: the window itself, no control
+void Focus(int32_t id);       // -1: the window itself, no control
 void SelectRow(int32_t row);  // as a click does, for the command tests
 
 // What the platform shows, read from the platform rather than from the backend's own records.
 int32_t FocusedControl();  // -1: none
 bool IsActiveAndVisible();
-std::string ShownText(int32_t id);  // -1: the window title
-Place PlaceOf(int32_t id);  // in the client area; -1: the client area itself
+std::string ShownText(int32_t id);   // -1: the window title
+Place PlaceOf(int32_t id);           // in the client area; -1: the client area itself
 std::string Column(int32_t column);  // "title width"
 int32_t RowCount();
 Color PixelAt(int x, int y);  // of the client area, as painted

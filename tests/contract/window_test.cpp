@@ -98,11 +98,10 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
   const struct {
     int32_t id, state, folder, file;
   } steps[] = {
-      {FileOption, 1, 0, 1},     // checking one unchecks the other
-      {FileOption, 0, 0, 0},     // 0 unchecks it, checked or not, and only it
-      {FolderOption, 5, 1, 0},   // any non-zero state checks
-      {FileOption, 0, 1, 0},
-      {FileOption, -1, 0, 1},
+      {FileOption, 1, 0, 1},    // checking one unchecks the other
+      {FileOption, 0, 0, 0},    // 0 unchecks it, checked or not, and only it
+      {FolderOption, 5, 1, 0},  // any non-zero state checks
+      {FileOption, 0, 1, 0},   {FileOption, -1, 0, 1},
   };
   for (const auto& step : steps) {
     SetControlState(step.id, step.state);
@@ -131,7 +130,11 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
       {FolderOption, "", {Key::Down}, -1, {}},  // focus and check stay
       {-1, "", {}, FileOption, {{FileOption, Click}}},
       {-1, "", {}, FileOption, {{FileOption, Click}}},  // already checked: reported all the same
-      {SearchButton, "", {Key::Space}, SelectButton, {{SearchButton, Click}, {SelectButton, Click}}},
+      {SearchButton,
+       "",
+       {Key::Space},
+       SelectButton,
+       {{SearchButton, Click}, {SelectButton, Click}}},
       {WordField, "abc", {Key::Backspace}, -1, Seen(4, {WordField, TextChange})},
       {PathField, "xy", {Key::Backspace}, -1, {}},
       {WordField, "", {Key::Return, Key::Escape}, -1, {}},
@@ -205,7 +208,8 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
       return std::ranges::count(seen, std::pair{int32_t{ResultList}, type}) > 0;
     };
     for (const auto& [control, type] : seen) EXPECT_EQ(control, ResultList);
-    for (const int32_t type : step.types) EXPECT_TRUE(has(type)) << "row " << step.row << ", type " << type;
+    for (const int32_t type : step.types)
+      EXPECT_TRUE(has(type)) << "row " << step.row << ", type " << type;
     EXPECT_EQ(has(SelectionChange), step.types.front() == SelectionChange) << "row " << step.row;
     EXPECT_EQ(GetControlState(ResultList), step.selected);
   }

@@ -37,7 +37,8 @@ class QtBackend : public ::testing::Test {
 
 // Rendered, no label runs into its control's edge: a text that did not fit would be cut there.
 TEST_F(QtBackend, EveryTextFitsItsControl) {
-  for (const int32_t id : {FolderOption, FileOption, SelectButton, SearchButton, WebsiteButton, ResultFrame}) {
+  for (const int32_t id :
+       {FolderOption, FileOption, SelectButton, SearchButton, WebsiteButton, ResultFrame}) {
     SCOPED_TRACE(id);
     QWidget* widget = Widget(id);
     const QImage image = widget->grab().toImage();
@@ -59,7 +60,8 @@ TEST_F(QtBackend, ListPaintsAndScrollsItsRows) {
   ClearRows(ResultList);
   for (int i = 0; i < 40; ++i) AddRow(ResultList, -1, "datei-" + std::to_string(i) + ".txt\n1");
   const QRect first = list->visualRect(list->model()->index(0, 0));
-  EXPECT_FALSE(DarkColumns(list->viewport()->grab().toImage(), first.top(), first.bottom()).empty());
+  EXPECT_FALSE(
+      DarkColumns(list->viewport()->grab().toImage(), first.top(), first.bottom()).empty());
   const QPointF at(20, 20);
   QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
                     Qt::NoScrollPhase, false);

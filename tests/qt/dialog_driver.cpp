@@ -35,7 +35,8 @@ class QtDialog : public OpenDialog {
     return true;
   }
   void Enter(const std::string& name) override {
-    NameEdit()->setText(QString::fromLocal8Bit(name));  // set, not typed: a completer would take the Enter
+    NameEdit()->setText(
+        QString::fromLocal8Bit(name));  // set, not typed: a completer would take the Enter
     QTest::keyClick(NameEdit(), Qt::Key_Return);
   }
   void Confirm() override {

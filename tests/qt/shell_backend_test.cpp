@@ -84,12 +84,15 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
     EXPECT_EQ(chooser.NameBox(), "mein brief.txt");
     EXPECT_EQ(dialog->nameFilters() << dialog->selectedNameFilter(),
               (QStringList{"Alle (*)", "Text (*.txt)", "Text"}));
-    EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
+              "Abbrechen");
     chooser.Enter(Local(root + "/fehlt/neu.txt"));
     EXPECT_TRUE(dialog->isVisible());
     chooser.Cancel();
   });
-  EXPECT_EQ(ChooseFile(texts::FileChooserTitle, Local(root + "/mein brief.txt"), "Alle|*|Text|*.txt", 1), "");
+  EXPECT_EQ(
+      ChooseFile(texts::FileChooserTitle, Local(root + "/mein brief.txt"), "Alle|*|Text|*.txt", 1),
+      "");
 }
 
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
@@ -145,10 +148,11 @@ TEST_F(QtShell, OpenerFailuresAreTold) {
     QByteArray path;
     QString target;
     int32_t answer;
-  } cases[] = {{qgetenv("PATH"), Make("kaputt.txt"), 1},
-               {qgetenv("PATH"), QStringLiteral("c:fehlt.txt"), 0},  // no web address: a drive letter
-               {"", Make("brief.txt"), 0},
-               {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
+  } cases[] = {
+      {qgetenv("PATH"), Make("kaputt.txt"), 1},
+      {qgetenv("PATH"), QStringLiteral("c:fehlt.txt"), 0},  // no web address: a drive letter
+      {"", Make("brief.txt"), 0},
+      {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
   for (const auto& c : cases) {
     qputenv("PATH", c.path);
     DialogAnswer driver([&](OpenDialog& message) {

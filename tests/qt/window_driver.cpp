@@ -18,9 +18,10 @@
 namespace sucholin::testing {
 namespace {
 
-constexpr const char* Names[] = {"FolderOption", "FileOption",    "SelectionFrame", "PathField",
-                                 "WordField",    "SelectButton",  "SearchButton",   "WebsiteButton",
-                                 "",             "ResultList",    "ResultFrame"};
+constexpr const char* Names[] = {"FolderOption", "FileOption",    "SelectionFrame",
+                                 "PathField",    "WordField",     "SelectButton",
+                                 "SearchButton", "WebsiteButton", "",
+                                 "ResultList",   "ResultFrame"};
 constexpr int32_t MarkerWindow = -7;  // an event no backend raises: the end of a run
 
 QWidget* Main() {
@@ -56,7 +57,8 @@ void OpenMainWindow() {
 
 std::vector<Event> TakeEvents() {
   QCoreApplication::processEvents();
-  QTimer::singleShot(20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
+  QTimer::singleShot(
+      20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
   std::vector<Event> events;
   for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent()) {
     events.push_back(event);
@@ -80,8 +82,10 @@ void PressKey(Key key) {
   const struct {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
-  } keys[] = {{Qt::Key_Tab, {}},    {Qt::Key_Tab, Qt::ShiftModifier}, {Qt::Key_Space, {}},
-              {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Down, {}}, {Qt::Key_Backspace, {}}};
+  } keys[] = {{Qt::Key_Tab, {}},      {Qt::Key_Tab, Qt::ShiftModifier},
+              {Qt::Key_Space, {}},    {Qt::Key_Return, {}},
+              {Qt::Key_Escape, {}},   {Qt::Key_Down, {}},
+              {Qt::Key_Backspace, {}}};
   const auto& press = keys[static_cast<int>(key)];
   QTest::keyClick(Main()->windowHandle(), press.key, press.modifiers);
 }

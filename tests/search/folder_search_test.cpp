@@ -26,8 +26,8 @@ class FolderSearch : public SearchStateTest {
   }
 
   TempFolder folder;
-  const Names kept = {".txt", "a.txt", "c.perl", "h.xml", "i.bat", "j.pb", "k.pbi", "m.tar.txt",
-                      "none.txt", "r s.html"};
+  const Names kept = {".txt", "a.txt", "c.perl",    "h.xml",    "i.bat",
+                      "j.pb", "k.pbi", "m.tar.txt", "none.txt", "r s.html"};
 };
 
 TEST_F(FolderSearch, KeepsTheSearchedExtensionsAndSearchesThemInListingOrder) {

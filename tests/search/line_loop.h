@@ -10,7 +10,8 @@
 namespace sucholin::testing {
 
 // The row ScanFile must hand on for the file at path, shown as name: "" without a hit.
-inline std::string LineLoopRow(const std::string& path, std::string_view word, const std::string& name) {
+inline std::string LineLoopRow(const std::string& path, std::string_view word,
+                               const std::string& name) {
   std::string hits;
   LineReader reader;
   int64_t line = 0;

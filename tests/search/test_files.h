@@ -35,7 +35,8 @@ class TempFolder {
   // Writes bytes to name (creating or replacing it) and answers its path text.
   std::string Write(std::string_view name, std::string_view bytes) const {
     const std::string path = Path(name);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }
 

@@ -27,7 +27,8 @@ struct Win32Dialog : OpenDialog {
 
   // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
   bool Shows(const std::string& text) override {
-    return TextOf(dialog) == text || TextOf(FindWindowExA(dialog, nullptr, nullptr, text.c_str())) == text;
+    return TextOf(dialog) == text ||
+           TextOf(FindWindowExA(dialog, nullptr, nullptr, text.c_str())) == text;
   }
   std::string NameBox() override { return TextOf(GetDlgItem(dialog, FileNameBox)); }
   bool MainWindowBlocked() override {

@@ -63,7 +63,8 @@ void ClickControl(int32_t id) {
 void ClickRow(int32_t row, bool right, bool twice) {
   RECT r;
   ListView_GetItemRect(Control(ResultList), row, &r, LVIR_BOUNDS);
-  PostButton(Control(ResultList), right, twice, {20, row < RowCount() ? (r.top + r.bottom) / 2 : 130});
+  PostButton(Control(ResultList), right, twice,
+             {20, row < RowCount() ? (r.top + r.bottom) / 2 : 130});
 }
 
 // Through the system's input queue, as a keyboard would: the key goes to the focus, and Shift
@@ -94,7 +95,8 @@ void Focus(int32_t id) {
 }
 
 void SelectRow(int32_t row) {
-  ListView_SetItemState(Control(ResultList), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_SetItemState(Control(ResultList), row, LVIS_SELECTED | LVIS_FOCUSED,
+                        LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 int32_t FocusedControl() {
@@ -121,7 +123,8 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};  // every field: -Wextra
+  LVCOLUMNA c{
+      LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};  // every field: -Wextra
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }

@@ -98,10 +98,8 @@ bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
       case Qt::Key_Up:
       case Qt::Key_Down:
       case Qt::Key_Left:
-      case Qt::Key_Right:
-        return true;
-      default:
-        break;
+      case Qt::Key_Right: return true;
+      default: break;
     }
   }
   return QWidget::eventFilter(watched, event);

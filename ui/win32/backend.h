@@ -1,4 +1,5 @@
-// What the Win32 window backend's files share: the window, the controls' colours and the event record.
+// What the Win32 window backend's files share: the window, the controls' colours and the event
+// record.
 #pragma once
 
 #include <windows.h>

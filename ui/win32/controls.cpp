@@ -87,8 +87,8 @@ std::string GetControlText(int32_t id) {
   HWND control = ControlHandle(id);
   if (!control) return {};
   std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(
-      GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -135,8 +135,7 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
     LVITEMA cell{};
     cell.iSubItem = column;
     cell.pszText = cells[static_cast<size_t>(column)].data();
-    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&cell));
+    SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
   }
 }
 

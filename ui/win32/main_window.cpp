@@ -65,6 +65,7 @@ struct ControlLayout {
 constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
 
 // In creation order, which is also the stacking and keyboard order.
+// clang-format off
 const ControlLayout FolderOptionLayout{FolderOption, "Button", texts::FolderOptionText,
                                    Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 25, 80, 17};
 const ControlLayout FileOptionLayout{FileOption, "Button", texts::FileOptionText,
@@ -88,6 +89,7 @@ const ControlLayout ResultListLayout{
     10, 120, 429, 150};
 const ControlLayout ResultFrameLayout{ResultFrame, "Button", texts::ResultFrameText,
                                   Child | BS_GROUPBOX, 0, 5, 105, 442, 175};
+// clang-format on
 
 bool IsOptionStyle(DWORD style) {
   const DWORD type = style & BS_TYPEMASK;
@@ -102,8 +104,8 @@ HWND CreateControl(const ControlLayout& layout) {
     if (last) last = GetWindow(last, GW_HWNDLAST);
     if (!last || !IsOptionButton(last)) style |= WS_GROUP;
   }
-  HWND control = CreateWindowExA(layout.exStyle, layout.className, layout.text, style, layout.x, layout.y,
-                                 layout.width, layout.height, State.window,
+  HWND control = CreateWindowExA(layout.exStyle, layout.className, layout.text, style, layout.x,
+                                 layout.y, layout.width, layout.height, State.window,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
                                  GetModuleHandleA(nullptr), nullptr);
   if (control && (style & WS_TABSTOP)) State.tabStops.push_back(control);
@@ -130,13 +132,13 @@ void CreateControls() {
   CreateControl(FileOptionLayout);
   SetControlColors(FileOption, Rgb(0, 0, 0), PanelBlue);
   SetControlState(FolderOption, 1);
-  for (const ControlLayout* layout : {&SelectionFrameLayout, &PathFieldLayout, &WordFieldLayout,
-                                  &SelectButtonLayout, &SearchButtonLayout, &WebsiteButtonLayout}) {
+  for (const ControlLayout* layout :
+       {&SelectionFrameLayout, &PathFieldLayout, &WordFieldLayout, &SelectButtonLayout,
+        &SearchButtonLayout, &WebsiteButtonLayout}) {
     CreateControl(*layout);
   }
   if (HWND list = CreateControl(ResultListLayout)) {
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, texts::FileColumn, 140);
     AddColumn(list, 1, texts::LinesColumn, 500);
   }
@@ -162,22 +164,17 @@ LRESULT AnswerColors(HDC dc, HWND control, bool& answered) {
 
 int ListEventType(UINT code, LPARAM lParam) {
   switch (code) {
-    case NM_CLICK:
-      return Click;
-    case NM_RCLICK:
-      return RightClick;
-    case NM_DBLCLK:
-      return DoubleClick;
-    case NM_RDBLCLK:
-      return RightDoubleClick;
+    case NM_CLICK: return Click;
+    case NM_RCLICK: return RightClick;
+    case NM_DBLCLK: return DoubleClick;
+    case NM_RDBLCLK: return RightDoubleClick;
     case LVN_ITEMCHANGED: {
       const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
       return (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_SELECTED)
                  ? SelectionChange
                  : -1;
     }
-    default:
-      return -1;
+    default: return -1;
   }
 }
 
@@ -218,12 +215,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 1;
       }
       break;
-    case WM_CLOSE:
-      RecordWindowEvent(EventKind::CloseEvent);
-      return 0;
-    case WM_MOVE:
-      RecordWindowEvent(EventKind::MoveEvent);
-      return 0;
+    case WM_CLOSE: RecordWindowEvent(EventKind::CloseEvent); return 0;
+    case WM_MOVE: RecordWindowEvent(EventKind::MoveEvent); return 0;
     case WM_SIZE:
       // Restoring reports a size change; minimising does not.
       if (wParam != SIZE_MINIMIZED) RecordWindowEvent(EventKind::SizeEvent);
@@ -232,8 +225,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // No default handling: activation must not hand the focus to the window or a control.
       RecordWindowEvent(EventKind::ActivateEvent);
       return 0;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -245,8 +237,9 @@ bool RegisterWindowClass() {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource));
   // The caption's small icon from its own drawing in the icon file, not the large one shrunk.
-  windowClass.hIconSm = static_cast<HICON>(LoadImageA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource),
-      IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
   windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
   windowClass.lpszClassName = ClassName;
   return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;

@@ -22,13 +22,15 @@ TEST_F(WindowsPlatform, FilesHeldForWritingAndPipesAreNotOpened) {
   ChosenFile = folder.Write("held.txt", "Wort\n");
   for (DWORD access : {DWORD{GENERIC_WRITE}, DWORD{GENERIC_READ}}) {
     const Handle other(CreateFileA(ChosenFile.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   nullptr, OPEN_EXISTING, 0, nullptr), &CloseHandle);
+                                   nullptr, OPEN_EXISTING, 0, nullptr),
+                       &CloseHandle);
     ASSERT_NE(other.get(), INVALID_HANDLE_VALUE);
     EXPECT_EQ(Rows(SearchFile, "Wort").size(), access == GENERIC_READ ? 1u : 0u) << access;
   }
   ChosenFile = "\\\\.\\pipe\\sucholin-test-" + std::to_string(GetCurrentProcessId());
   const Handle server(CreateNamedPipeA(ChosenFile.c_str(), PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1,
-                                       4096, 4096, 0, nullptr), &CloseHandle);
+                                       4096, 4096, 0, nullptr),
+                      &CloseHandle);
   ASSERT_NE(server.get(), INVALID_HANDLE_VALUE);
   EXPECT_TRUE(Rows(SearchFile, "Wort").empty());
 }

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     DWORD id = 0;
     GetWindowThreadProcessId(list, &id);
     const std::unique_ptr<void, decltype(&CloseHandle)> program(
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id), CloseHandle);
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id),
+        CloseHandle);
     void* lent = VirtualAllocEx(program.get(), nullptr, sizeof r, MEM_COMMIT, PAGE_READWRITE);
     if (!lent) return 1;
     // The list answers only between the program's events, so this waits for a running search.
