@@ -61,7 +61,8 @@ DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
       }
     }
     ASSERT_TRUE(dialog) << "no dialog appeared";
-    Sleep(300);  // let the dialog finish its own start-up
+    // The dialog's thread answers once its modal loop runs, its own start-up done.
+    SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
     Win32Dialog open(dialog);
     answer(open);
   });
