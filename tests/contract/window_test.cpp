@@ -225,6 +225,24 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   EXPECT_TRUE(Actions().empty());
 }
 
+// A new search starts at the list's left and top, however far the last one was scrolled; the
+// first Down then selects the first row.
+TEST_F(Window, ClearRowsScrollsBackToTheStart) {
+  const auto fill = [] {
+    for (int i = 0; i < 30; ++i) AddRow(ResultList, -1, "datei.txt\n" + std::to_string(i));
+  };
+  fill();
+  ScrollListToEnd();
+  EXPECT_GT(ListScroll().first, 0);
+  EXPECT_GT(ListScroll().second, 0);
+  ClearRows(ResultList);
+  fill();
+  EXPECT_EQ(ListScroll(), (std::pair{0, 0}));
+  Focus(ResultList);
+  PressKey(Key::Down);
+  EXPECT_EQ(GetControlState(ResultList), 0);
+}
+
 TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
   const int32_t stops[] = {FolderOption, FileOption,   PathField,     WordField,
                            SelectButton, SearchButton, WebsiteButton, ResultList};

@@ -95,6 +95,18 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
       "");
 }
 
+// The folder chooser starts at home, later in the folder chosen last.
+TEST_F(QtShell, FolderChooserStartsInTheFolderChosenLast) {
+  for (const QString& start : {QDir::homePath(), root}) {
+    DialogAnswer driver([&](OpenDialog& chooser) {
+      EXPECT_EQ(Shown()->directory().canonicalPath(), QDir(start).canonicalPath());
+      chooser.Enter(Local(root));
+    });
+    EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart),
+              Local(root + "/"));
+  }
+}
+
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
   const struct {
     uint32_t style;
@@ -112,6 +124,8 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Ignore, 5},
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
   };
+  QWidget hidden;                          // a window, but not shown: no owner
+  QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
   for (const auto& c : cases) {
     DialogAnswer driver([&](OpenDialog& notice) {
       auto* box = Shown<QMessageBox>();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QTableWidget>
 #include <QTest>
@@ -131,6 +132,16 @@ std::string Column(int32_t column) {
 }
 
 int32_t RowCount() { return List()->rowCount(); }
+
+void ScrollListToEnd() {
+  for (QScrollBar* bar : {List()->horizontalScrollBar(), List()->verticalScrollBar()}) {
+    bar->setValue(bar->maximum());
+  }
+}
+
+std::pair<int, int> ListScroll() {
+  return {List()->horizontalScrollBar()->value(), List()->verticalScrollBar()->value()};
+}
 
 Color PixelAt(int x, int y) {
   const QColor pixel = Main()->grab().toImage().pixelColor(x, y);
