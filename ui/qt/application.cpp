@@ -21,12 +21,12 @@ void HoldBackOrQuit(QtMsgType type, const QMessageLogContext& context, const QSt
     HeldBack << qFormatLogMessage(type, context, message);
     return;
   }
-  // Why in German, then Qt's reason in one line: what it said last before giving up (such as
-  // the display it could not reach), and its verdict.
+  // Why in German, then Qt's reason in one line: what it said before giving up (such as the
+  // display it could not reach), and its verdict.
   const bool noDisplay =
       qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-  QString reason = HeldBack.isEmpty() ? QString() : HeldBack.last() + QStringLiteral(" - ");
-  reason += message.section(QLatin1Char('\n'), 0, 0);
+  const QString reason =
+      (HeldBack << message.section(QLatin1Char('\n'), 0, 0)).join(QStringLiteral(" - "));
   std::fprintf(
       stderr, "%s\n%s\n",
       texts::Utf8FromCp1252(noDisplay ? texts::NoDisplayMessage : texts::CannotStartMessage)
