@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "ui/qt/window.h"
@@ -133,9 +134,11 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return List()->rowCount(); }
 
-void ScrollListToEnd() {
-  for (QScrollBar* bar : {List()->horizontalScrollBar(), List()->verticalScrollBar()}) {
-    bar->setValue(bar->maximum());
+void ScrollListToEnd() {  // by the wheel, through the list's event filter
+  for (const QPoint delta : {QPoint(-12000, 0), QPoint(0, -12000)}) {
+    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {}, delta,
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(List()->viewport(), &wheel);
   }
 }
 
