@@ -233,8 +233,9 @@ TEST_F(Window, ClearRowsScrollsBackToTheStart) {
   };
   fill();
   ScrollListToEnd();
-  EXPECT_GT(ListScroll().first, 0);
+  EXPECT_GT(ListScroll().first, 100) << "sideways by pixels, not a column at a time";
   EXPECT_GT(ListScroll().second, 0);
+  EXPECT_EQ(FocusedControl(), -1) << "scrolling takes no focus";
   ClearRows(ResultList);
   fill();
   EXPECT_EQ(ListScroll(), (std::pair{0, 0}));
@@ -246,6 +247,9 @@ TEST_F(Window, ClearRowsScrollsBackToTheStart) {
 TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
   const int32_t stops[] = {FolderOption, FileOption,   PathField,     WordField,
                            SelectButton, SearchButton, WebsiteButton, ResultList};
+  PressKey(Key::ShiftTab);
+  EXPECT_EQ(FocusedControl(), ResultList) << "from no focus, backwards";
+  Focus(-1);
   for (const int32_t stop : stops) {
     PressKey(Key::Tab);
     EXPECT_EQ(FocusedControl(), stop);

@@ -102,7 +102,8 @@ TEST_F(QtBackend, AHugeHitListIsShownShortenedButKeptWhole) {
             std::pair(int32_t{ResultList}, DoubleClick));
 }
 
-// In Tab order, each control a screen reader can reach tells what it is for, in German.
+// In Tab order, each control a screen reader can reach tells what it is for, in German. Tab
+// passes a disabled control by.
 TEST_F(QtBackend, TheScreenReaderHearsGermanNamesInTabOrder) {
   SetControlText(SelectButton, texts::SelectButtonText);  // as the contract's tests changed it
   std::string heard, expected;
@@ -117,6 +118,11 @@ TEST_F(QtBackend, TheScreenReaderHearsGermanNamesInTabOrder) {
                            texts::WebsiteButtonText, texts::ResultListName})
     expected += Utf8(name) + "|";
   EXPECT_EQ(heard, expected);
+  Focus(WordField);
+  Widget(SelectButton)->setEnabled(false);
+  PressKey(Key::Tab);
+  EXPECT_EQ(FocusedControl(), SearchButton) << "a disabled control is no tab stop";
+  Widget(SelectButton)->setEnabled(true);
 }
 
 // The options and the result frame paint alike on a dark desktop: the marks stay visible. The

@@ -2,6 +2,8 @@
 // styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -124,7 +126,7 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Ignore, 5},
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
   };
-  QWidget hidden;                          // a window, but not shown: no owner
+  std::array<QWidget, 20> hidden;          // windows, but not shown: no owners
   QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
   for (const auto& c : cases) {
     DialogAnswer driver([&](OpenDialog& notice) {

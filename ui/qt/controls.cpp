@@ -346,8 +346,9 @@ void ClearRows(int32_t id) {
   const Control* control = Find(id);
   if (auto* list = control ? qobject_cast<QTableWidget*>(control->widget) : nullptr) {
     list->setRowCount(0);
-    // New rows start at the left: the last rows' sideways scroll would hide their names.
+    // New rows start at the left and top: the last rows' scroll would hide names and rows.
     list->horizontalScrollBar()->setValue(0);
+    list->verticalScrollBar()->setValue(0);
   }
 }
 
