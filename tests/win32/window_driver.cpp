@@ -131,7 +131,10 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
-void ScrollListToEnd() { ListView_Scroll(Control(ResultList), 5000, 5000); }
+void ScrollListToEnd() {
+  Pump(30);  // the list paints and lays out its new rows
+  ListView_Scroll(Control(ResultList), 5000, 5000);
+}
 
 std::pair<int, int> ListScroll() {
   return {GetScrollPos(Control(ResultList), SB_HORZ), GetScrollPos(Control(ResultList), SB_VERT)};
