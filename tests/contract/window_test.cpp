@@ -181,6 +181,8 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
   }
   EXPECT_EQ(GetRowText(ResultList, RowCount(), 0), "");
   EXPECT_EQ(GetRowText(ResultList, -1, 0), "");
+  AddRow(ResultList, 0, "vorn.txt\n5");
+  EXPECT_EQ(GetRowText(ResultList, 0, 0) + GetRowText(ResultList, 1, 0), "vorn.txta.txt");
   EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
 }
 
