@@ -22,6 +22,17 @@ inline constexpr char FileColumn[] = "Datei";
 inline constexpr char LinesColumn[] = "Zeilen";
 inline constexpr char ResultFrameText[] = "Auflistung der Dateien die das Suchwort enthalten.";
 
+// The Linux desktop's result list and what a screen reader says for the unlabelled controls.
+inline constexpr char PathFieldName[] = "Gew\xE4hlter Ordner oder gew\xE4hlte Datei";
+inline constexpr char WordFieldName[] = "Suchwort";
+inline constexpr char ResultListName[] = "Gefundene Dateien";
+inline constexpr char ShortenedMark[] = "\x85";  // ends a cell text shown shortened
+// A row's tooltip: how many lines hold the word; the count stands between the two parts.
+inline constexpr char HitLinesOne[] = "Das Suchwort steht in einer Zeile.";
+inline constexpr char HitLinesBefore[] = "Das Suchwort steht in ";
+inline constexpr char HitLinesAfter[] = " Zeilen.";
+inline constexpr char HitLinesShortened[] = " Die Liste zeigt die ersten; Strg+C kopiert alle.";
+
 // Choosers.
 inline constexpr char FolderChooserTitle[] = "Ordner Ausw\xE4hlen";
 inline constexpr char FolderChooserStart[] = "c:/";
@@ -41,10 +52,15 @@ inline constexpr unsigned NoticeStyle = 0x30;  // exclamation icon, one OK butto
 
 inline constexpr char WebsiteAddress[] = SUCHOLIN_WEBSITE;
 
-// The Linux desktop program, started where no display is set or none can be reached.
+// The Linux desktop program cannot start: where no display is set, and otherwise. Qt's own
+// reason follows on a line of its own.
 inline constexpr char NoDisplayMessage[] =
     "Sucholin braucht eine grafische Oberfl\xE4"
     "che: keine Anzeige erreichbar (DISPLAY oder WAYLAND_DISPLAY).";
+inline constexpr char CannotStartMessage[] =
+    "Sucholin kann nicht starten: Qt kann die grafische Oberfl\xE4"
+    "che nicht \xF6"
+    "ffnen.";
 
 // The Linux desktop's opener failed; the target stands between the two parts.
 inline constexpr char OpenFailedCaption[] = "Sucholin";

@@ -61,6 +61,9 @@ bool IsValidFileName(const QString& name) {
 
 void PrepareModal(QDialog& dialog) { dialog.setWindowModality(Qt::ApplicationModal); }
 
+// Where the folder chooser starts next: choosing the same folder again is how new files are seen.
+QString LastFolder;
+
 }  // namespace
 
 std::string ChooseFolder(const std::string& title, const std::string& initialFolder) {
@@ -68,9 +71,12 @@ std::string ChooseFolder(const std::string& title, const std::string& initialFol
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog.setFileMode(QFileDialog::Directory);
   const QString start = FromLocal(initialFolder);
-  dialog.setDirectory(!start.isEmpty() && QFileInfo(start).isDir() ? start : QDir::homePath());
+  dialog.setDirectory(QFileInfo(LastFolder).isDir()                  ? LastFolder
+                      : !start.isEmpty() && QFileInfo(start).isDir() ? start
+                                                                     : QDir::homePath());
   PrepareModal(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  LastFolder = dialog.selectedFiles().first();
   QString folder = dialog.selectedFiles().first();
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   return ToLocal(folder);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/ui.h"
@@ -42,6 +43,8 @@ std::string ShownText(int32_t id);   // -1: the window title
 Place PlaceOf(int32_t id);           // in the client area; -1: the client area itself
 std::string Column(int32_t column);  // "title width"
 int32_t RowCount();
-Color PixelAt(int x, int y);  // of the client area, as painted
+void ScrollListToEnd();            // ResultList as far right and down as its bars go
+std::pair<int, int> ListScroll();  // sideways and down; 0, 0 at its left and top
+Color PixelAt(int x, int y);       // of the client area, as painted
 
 }  // namespace sucholin::testing

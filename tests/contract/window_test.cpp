@@ -115,6 +115,8 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
       EXPECT_EQ(ShownText(id), text) << id;
     }
   }
+  SetControlText(PathField, "/tmp/\xE4rger/");  // a name's bytes, not valid in every locale
+  EXPECT_EQ(GetControlText(PathField), "/tmp/\xE4rger/");
   EXPECT_TRUE(Actions().empty());
 }
 
@@ -181,6 +183,8 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
   }
   EXPECT_EQ(GetRowText(ResultList, RowCount(), 0), "");
   EXPECT_EQ(GetRowText(ResultList, -1, 0), "");
+  AddRow(ResultList, 0, "vorn.txt\n5");
+  EXPECT_EQ(GetRowText(ResultList, 0, 0) + GetRowText(ResultList, 1, 0), "vorn.txta.txt");
   EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
 }
 
@@ -225,9 +229,31 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   EXPECT_TRUE(Actions().empty());
 }
 
+// A new search starts at the list's left and top, however far the last one was scrolled; the
+// first Down then selects the first row.
+TEST_F(Window, ClearRowsScrollsBackToTheStart) {
+  const auto fill = [] {
+    for (int i = 0; i < 30; ++i) AddRow(ResultList, -1, "datei.txt\n" + std::to_string(i));
+  };
+  fill();
+  ScrollListToEnd();
+  EXPECT_GT(ListScroll().first, 100) << "sideways by pixels, not a column at a time";
+  EXPECT_GT(ListScroll().second, 0);
+  EXPECT_EQ(FocusedControl(), -1) << "scrolling takes no focus";
+  ClearRows(ResultList);
+  fill();
+  EXPECT_EQ(ListScroll(), (std::pair{0, 0}));
+  Focus(ResultList);
+  PressKey(Key::Down);
+  EXPECT_EQ(GetControlState(ResultList), 0);
+}
+
 TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
   const int32_t stops[] = {FolderOption, FileOption,   PathField,     WordField,
                            SelectButton, SearchButton, WebsiteButton, ResultList};
+  PressKey(Key::ShiftTab);
+  EXPECT_EQ(FocusedControl(), ResultList) << "from no focus, backwards";
+  Focus(-1);
   for (const int32_t stop : stops) {
     PressKey(Key::Tab);
     EXPECT_EQ(FocusedControl(), stop);

@@ -2,6 +2,8 @@
 // styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -95,6 +97,18 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
       "");
 }
 
+// The folder chooser starts at home, later in the folder chosen last.
+TEST_F(QtShell, FolderChooserStartsInTheFolderChosenLast) {
+  for (const QString& start : {QDir::homePath(), root}) {
+    DialogAnswer driver([&](OpenDialog& chooser) {
+      EXPECT_EQ(Shown()->directory().canonicalPath(), QDir(start).canonicalPath());
+      chooser.Enter(Local(root));
+    });
+    EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart),
+              Local(root + "/"));
+  }
+}
+
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
   const struct {
     uint32_t style;
@@ -112,6 +126,8 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Ignore, 5},
       {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
   };
+  std::array<QWidget, 20> hidden;          // windows, but not shown: no owners
+  QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
   for (const auto& c : cases) {
     DialogAnswer driver([&](OpenDialog& notice) {
       auto* box = Shown<QMessageBox>();

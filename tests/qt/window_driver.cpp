@@ -7,10 +7,12 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "ui/qt/window.h"
@@ -131,6 +133,20 @@ std::string Column(int32_t column) {
 }
 
 int32_t RowCount() { return List()->rowCount(); }
+
+void ScrollListToEnd() {  // turning the wheel, through the list's event filter
+  QCoreApplication::processEvents();  // the list lays out its new rows
+  for (int turn = 0; turn < 100; ++turn) {
+    const QPoint delta = turn % 2 ? QPoint(0, -120) : QPoint(-120, 0);
+    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {}, delta,
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(List()->viewport(), &wheel);
+  }
+}
+
+std::pair<int, int> ListScroll() {
+  return {List()->horizontalScrollBar()->value(), List()->verticalScrollBar()->value()};
+}
 
 Color PixelAt(int x, int y) {
   const QColor pixel = Main()->grab().toImage().pixelColor(x, y);

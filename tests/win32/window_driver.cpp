@@ -145,6 +145,15 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
+void ScrollListToEnd() {
+  Pump();  // the list paints and lays out its new rows
+  ListView_Scroll(Control(ResultList), 5000, 5000);
+}
+
+std::pair<int, int> ListScroll() {
+  return {GetScrollPos(Control(ResultList), SB_HORZ), GetScrollPos(Control(ResultList), SB_VERT)};
+}
+
 Color PixelAt(int x, int y) {
   RedrawWindow(Main(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
   Pump();

@@ -1,5 +1,5 @@
-// The Qt application of the desktop program: German throughout, and one German line instead of
-// Qt's abort when no display can be reached.
+// The Qt application of the desktop program: German throughout, and a German line with Qt's
+// reason instead of Qt's abort when it cannot start.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -12,7 +12,7 @@
 namespace sucholin::qt {
 namespace {
 
-// What Qt says while it connects to the display, held back: without a display it ends in a
+// What Qt says while it connects to the display, held back: when it cannot start it ends in a
 // fatal message, which Qt would follow with an abort.
 QStringList HeldBack;
 
@@ -21,7 +21,17 @@ void HoldBackOrQuit(QtMsgType type, const QMessageLogContext& context, const QSt
     HeldBack << qFormatLogMessage(type, context, message);
     return;
   }
-  std::fprintf(stderr, "%s\n", texts::Utf8FromCp1252(texts::NoDisplayMessage).c_str());
+  // Why in German, then Qt's reason in one line: what it said before giving up (such as the
+  // display it could not reach), and its verdict.
+  const bool noDisplay =
+      qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+  const QString reason =
+      (HeldBack << message.section(QLatin1Char('\n'), 0, 0)).join(QStringLiteral(" - "));
+  std::fprintf(
+      stderr, "%s\n%s\n",
+      texts::Utf8FromCp1252(noDisplay ? texts::NoDisplayMessage : texts::CannotStartMessage)
+          .c_str(),
+      qPrintable(reason.simplified()));
   std::_Exit(1);
 }
 

@@ -6,12 +6,15 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableWidget>
+#include <algorithm>
 #include <string_view>
 
 #include "ui/qt/window.h"
@@ -31,8 +34,9 @@ struct Control {
 qt::MainWindowWidget* Window = nullptr;
 std::vector<Control> Controls;  // creation order
 
-// Longer cell texts are shown cut: laying out megabytes of line numbers on every repaint would
-// stall the window. GetRowText still answers the whole text.
+// Longer cell texts are shown shortened: laying out megabytes of line numbers on every repaint
+// would stall the window. The item keeps the whole text for GetRowText, copying and the screen
+// reader.
 constexpr qsizetype MaxShownCell = 4096;
 
 Control* Find(int32_t id) {
@@ -47,6 +51,22 @@ QString FromLocal(std::string_view text) {
 }
 
 QString FromFixed(const char* cp1252) { return QString::fromUtf8(texts::Utf8FromCp1252(cp1252)); }
+
+// Cut after the last whole line number that fits, and marked, so that no number shows cut.
+QString Shortened(const QString& whole) {
+  const qsizetype comma = whole.lastIndexOf(QLatin1Char(','), MaxShownCell - 1);
+  return whole.left(comma >= 0 ? comma + 1 : MaxShownCell) + FromFixed(texts::ShortenedMark);
+}
+
+// How many lines hold the word, told for the row of a hit list.
+QString HitLinesTip(std::string_view lines, bool shortened) {
+  const auto count = std::count(lines.begin(), lines.end(), ',') + 1;
+  QString tip = count == 1 ? FromFixed(texts::HitLinesOne)
+                           : FromFixed(texts::HitLinesBefore) +
+                                 QLocale(QLocale::German).toString(qlonglong{count}) +
+                                 FromFixed(texts::HitLinesAfter);
+  return shortened ? tip + FromFixed(texts::HitLinesShortened) : tip;
+}
 
 QString ShownText(QWidget* widget) {
   if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text();
@@ -80,8 +100,33 @@ QRadioButton* AddOption(int32_t id, const char* name, QRect place, const char* t
   return option;
 }
 
-QLineEdit* AddField(int32_t id, const char* name, QRect place) {
-  auto* field = Add(id, name, place, new QLineEdit);
+// A read-only field in the desktop's face colour, also once the desktop's palette has changed: a
+// colour taken once would show a dark desktop's light text on a light face.
+class ReadOnlyField : public QLineEdit {
+ public:
+  ReadOnlyField() {
+    setReadOnly(true);
+    FollowFace();
+  }
+
+ protected:
+  void changeEvent(QEvent* event) override {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) FollowFace();
+  }
+
+ private:
+  void FollowFace() {
+    const QColor face = palette().color(QPalette::Button);
+    if (palette().color(QPalette::Base) == face) return;
+    QPalette own;  // sets the field colour alone; the rest follows the window
+    own.setColor(QPalette::Base, face);
+    setPalette(own);
+  }
+};
+
+QLineEdit* AddField(int32_t id, const char* name, QRect place, QLineEdit* field) {
+  Add(id, name, place, field);
   // Only the user's edits raise events; setText from code raises none.
   QObject::connect(field, &QLineEdit::textEdited, [id] { qt::PostControlEvent(id, TextChange); });
   return field;
@@ -96,6 +141,7 @@ void AddButton(int32_t id, const char* name, QRect place, const char* text) {
 
 void AddResultList() {
   auto* list = Add(ResultList, "ResultList", {10, 120, 429, 150}, new QTableWidget(0, 2));
+  list->setAccessibleName(FromFixed(texts::ResultListName));
   list->setHorizontalHeaderLabels({FromFixed(texts::FileColumn), FromFixed(texts::LinesColumn)});
   list->setColumnWidth(0, 140);
   list->setColumnWidth(1, 500);
@@ -181,12 +227,10 @@ void CreateControls() {
   auto* selectionFrame = Add(SelectionFrame, "SelectionFrame", {10, 10, 105, 70}, new QFrame);
   selectionFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
 
-  auto* pathField = AddField(PathField, "PathField", {120, 10, 260, 25});
-  pathField->setReadOnly(true);
-  QPalette readOnly = pathField->palette();
-  readOnly.setColor(QPalette::Base, readOnly.color(QPalette::Button));
-  pathField->setPalette(readOnly);
-  AddField(WordField, "WordField", {120, 35, 260, 25});
+  AddField(PathField, "PathField", {120, 10, 260, 25}, new ReadOnlyField)
+      ->setAccessibleName(FromFixed(texts::PathFieldName));
+  AddField(WordField, "WordField", {120, 35, 260, 25}, new QLineEdit)
+      ->setAccessibleName(FromFixed(texts::WordFieldName));
 
   AddButton(SelectButton, "SelectButton", {385, 10, 65, 25}, texts::SelectButtonText);
   AddButton(SearchButton, "SearchButton", {385, 37, 65, 25}, texts::SearchButtonText);
@@ -202,11 +246,12 @@ void CreateControls() {
   resultFrame->setStyle(insetCaption);
   SetControlColors(ResultFrame, Rgb(0, 0, 0), PanelBlue);
 
-  // A control created earlier lies above one created later, so the frames lie below the
-  // options and the list; Qt stacks the other way round.
+  // Each frame lies below what it encloses, as it was created after it. Qt stacks in the order
+  // of the children, which is also the order a screen reader reads them in: the Tab order.
+  selectionFrame->stackUnder(Find(FolderOption)->widget);
+  resultFrame->stackUnder(Find(ResultList)->widget);
   std::vector<QWidget*> tabStops;
   for (const Control& control : Controls) {
-    control.widget->lower();
     if (control.widget->focusPolicy() & Qt::TabFocus) tabStops.push_back(control.widget);
   }
   Window->SetTabStops(std::move(tabStops));
@@ -301,6 +346,9 @@ void ClearRows(int32_t id) {
   const Control* control = Find(id);
   if (auto* list = control ? qobject_cast<QTableWidget*>(control->widget) : nullptr) {
     list->setRowCount(0);
+    // New rows start at the left and top: the last rows' scroll would hide names and rows.
+    list->horizontalScrollBar()->setValue(0);
+    list->verticalScrollBar()->setValue(0);
   }
 }
 
@@ -316,11 +364,26 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
   for (int column = 0; column < list->columnCount() && start <= all.size(); ++column) {
     const size_t end = std::min(all.find('\n', start), all.size());
     const std::string_view part = all.substr(start, end - start);
-    auto* item = new QTableWidgetItem(FromLocal(part.substr(0, MaxShownCell)));
+    const QString whole = FromLocal(part);
+    const bool shortened = whole.size() > MaxShownCell;
+    auto* item = new QTableWidgetItem(shortened ? Shortened(whole) : whole);
     item->setData(Qt::UserRole, QByteArray(part.data(), static_cast<qsizetype>(part.size())));
+    if (shortened) item->setData(Qt::AccessibleTextRole, whole);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     list->setItem(row, column, item);
     start = end + 1;
+  }
+  // The second column holds the hit lines, digits and commas; the row's tooltip counts them.
+  const QTableWidgetItem* lines = list->item(row, 1);
+  const QByteArray hits = lines ? lines->data(Qt::UserRole).toByteArray() : QByteArray();
+  if (hits.isEmpty()) return;
+  const QString tip = HitLinesTip(std::string_view(hits.data(), static_cast<size_t>(hits.size())),
+                                  hits.size() > MaxShownCell);
+  for (int column = 0; column < list->columnCount(); ++column) {
+    if (QTableWidgetItem* item = list->item(row, column)) {
+      item->setToolTip(tip);
+      item->setData(Qt::AccessibleDescriptionRole, tip);
+    }
   }
 }
 
@@ -335,11 +398,12 @@ void SetControlColors(int32_t id, Color text, Color background) {
   const Control* control = Find(id);
   if (!control) return;
   QWidget* widget = control->widget;
-  QPalette palette = widget->palette();
+  // A whole palette shaded from the background rather than the desktop's: on a dark desktop
+  // too, an option's mark and the frame's edges keep their contrast on PanelBlue.
+  QPalette palette(qt::ToQColor(background));
   for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
     palette.setColor(role, qt::ToQColor(text));
   }
-  palette.setColor(QPalette::Window, qt::ToQColor(background));
   widget->setPalette(palette);
   // Buttons fill with the button face by default; these fill with their own background.
   widget->setBackgroundRole(QPalette::Window);

@@ -1,5 +1,6 @@
 // MainWindow on Qt: window events, the close request, Tab navigation and the list's clicks.
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -36,6 +37,7 @@ void MainWindowWidget::WatchOption(QWidget* option) {
 
 void MainWindowWidget::WatchList(QTableWidget* list) {
   list_ = list;
+  list->installEventFilter(this);
   list->viewport()->installEventFilter(this);
 }
 
@@ -92,6 +94,9 @@ bool MainWindowWidget::focusNextPrevChild(bool next) {
 
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
   if (list_ && watched == list_->viewport()) return ListMouseEvent(event);
+  if (list_ && watched == list_ && event->type() == QEvent::KeyPress) {
+    return ListKey(static_cast<QKeyEvent*>(event));
+  }
   if (event->type() == QEvent::KeyPress &&
       std::find(options_.begin(), options_.end(), watched) != options_.end()) {
     switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -128,6 +133,32 @@ bool MainWindowWidget::ListMouseEvent(QEvent* event) {
     listPressed_ = Qt::NoButton;
   } else {
     listPressed_ = button;
+  }
+  return false;
+}
+
+// Enter opens the selected row as a double click does, Ctrl+C copies the whole row (its cells
+// joined by tabs, the line numbers unshortened), and with no row selected Down selects the first.
+bool MainWindowWidget::ListKey(const QKeyEvent* key) {
+  const QModelIndexList selected = list_->selectionModel()->selectedRows();
+  if (key->matches(QKeySequence::Copy)) {
+    if (selected.isEmpty()) return true;
+    const int32_t row = selected.first().row();
+    std::string text = GetRowText(ResultList, row, 0);
+    for (int32_t column = 1; column < list_->columnCount(); ++column) {
+      text += '\t' + GetRowText(ResultList, row, column);
+    }
+    QGuiApplication::clipboard()->setText(
+        QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
+  }
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    if (!selected.isEmpty()) PostControlEvent(ResultList, DoubleClick);
+    return true;
+  }
+  if (key->key() == Qt::Key_Down && selected.isEmpty() && list_->rowCount() > 0) {
+    list_->setCurrentIndex(list_->model()->index(0, 0));
+    return true;
   }
   return false;
 }

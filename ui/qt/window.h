@@ -7,6 +7,7 @@
 
 #include "ui/ui.h"
 
+class QKeyEvent;
 class QTableWidget;
 
 namespace sucholin::qt {
@@ -33,7 +34,7 @@ class MainWindowWidget : public QWidget {
   void SetTabStops(std::vector<QWidget*> stops);
   // Keeps the arrow keys from moving between (and checking) option buttons.
   void WatchOption(QWidget* option);
-  // Turns mouse clicks on the list's rows area into control events.
+  // Turns mouse clicks on the list's rows area into control events, and answers its keys.
   void WatchList(QTableWidget* list);
 
  protected:
@@ -47,6 +48,7 @@ class MainWindowWidget : public QWidget {
 
  private:
   bool ListMouseEvent(QEvent* event);
+  bool ListKey(const QKeyEvent* key);
 
   std::vector<QWidget*> tabStops_;
   std::vector<QObject*> options_;

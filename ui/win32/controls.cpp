@@ -115,6 +115,8 @@ void ClearRows(int32_t id) {
   if (!list) return;
   MutedEvents muted;
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  // New rows start at the left: the last rows' sideways scroll would hide their names.
+  if (const int x = GetScrollPos(list, SB_HORZ)) ListView_Scroll(list, -x, 0);
 }
 
 void AddRow(int32_t id, int32_t position, const std::string& text) {
