@@ -134,7 +134,7 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return List()->rowCount(); }
 
-void ScrollListToEnd() {  // turning the wheel, through the list's event filter
+void ScrollListToEnd() {              // turning the wheel, through the list's event filter
   QCoreApplication::processEvents();  // the list lays out its new rows
   for (int turn = 0; turn < 100; ++turn) {
     const QPoint delta = turn % 2 ? QPoint(0, -120) : QPoint(-120, 0);
