@@ -21,7 +21,7 @@ void HoldBackOrQuit(QtMsgType type, const QMessageLogContext& context, const QSt
     HeldBack << qFormatLogMessage(type, context, message);
     return;
   }
-  std::fprintf(stderr, "%s\n", texts::Utf8FromCp1252(texts::NoDisplayMessage).c_str());
+  std::fprintf(stderr, "%s\n", texts::NoDisplayMessage);
   std::_Exit(1);
 }
 

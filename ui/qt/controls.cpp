@@ -46,7 +46,7 @@ QString FromLocal(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString FromFixed(const char* cp1252) { return QString::fromUtf8(texts::Utf8FromCp1252(cp1252)); }
+QString FromFixed(const char* text) { return QString::fromUtf8(text); }
 
 QString ShownText(QWidget* widget) {
   if (auto* field = qobject_cast<QLineEdit*>(widget)) return field->text();
