@@ -2,9 +2,6 @@
 // styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -60,16 +57,16 @@ class QtShell : public ::testing::Test {
     return file.fileName();
   }
 
-  // What the opener was given, as bytes, sorted, once count arguments have arrived.
-  QByteArrayList Given(qsizetype count) {
-    QByteArrayList given;
+  // What the opener was given, sorted, once count arguments have arrived.
+  QStringList Given(qsizetype count) {
+    QStringList given;
     for (int i = 0; i < 500 && given.size() < count; ++i) {
       QTest::qWait(10);
       QFile file(root + QStringLiteral("/bin/given"));
-      if (file.open(QIODevice::ReadOnly)) given = file.readAll().split('\n');
-      given.removeAll({});
+      if (file.open(QIODevice::ReadOnly))
+        given = QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
-    std::sort(given.begin(), given.end());
+    given.sort();
     return given;
   }
 
@@ -131,20 +128,15 @@ TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
   }
 }
 
-// The opener gets every target, also an executable one, as its own bytes, also those of a name
-// that is not UTF-8; and nothing waits for it, as it may last as long as the program it opened.
+// The opener gets every target, also an executable one, and nothing waits for it, as it may last
+// as long as the program it opened.
 TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
-  const QByteArray latin1 = QFile::encodeName(root) + "/latin\xE4\xFC.txt";
-  QFile(QFile::decodeName(latin1)).remove();
-  std::ofstream(latin1.toStdString()) << "Wort";
-  QByteArrayList targets = {Local(Make("mit leer.txt")).c_str(),
-                            Local(Make("lauf.sh", "#!/bin/sh\n", true)).c_str(),
-                            texts::WebsiteAddress, latin1};
+  QStringList targets = {Make("mit leer.txt"), Make("lauf.sh", "#!/bin/sh\n", true),
+                         QString::fromLatin1(texts::WebsiteAddress)};
   Make("bin/halt");
-  for (const QByteArray& target : targets)
-    EXPECT_EQ(OpenDocument(target.toStdString()), 1) << target.toStdString();
+  for (const QString& target : targets) EXPECT_EQ(OpenDocument(Local(target)), 1) << Local(target);
   QFile::remove(root + "/bin/halt");
-  std::sort(targets.begin(), targets.end());
+  targets.sort();
   EXPECT_EQ(Given(targets.size()), targets);
   EXPECT_EQ(OpenDocument(""), 0);
 }

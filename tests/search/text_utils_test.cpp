@@ -56,30 +56,25 @@ TEST(PathParts, ExtensionFileNameAndFolder) {
 }
 
 // Every UTF-16 name, an unpaired surrogate included, comes back unchanged; a byte that starts
-// no sequence is one U+FFFD, so that no text becomes another valid one.
+// no sequence (too long a form, beyond U+10FFFF, cut short) is one U+FFFD, so that no text
+// becomes another valid one.
 TEST(NameText, Wtf8HoldsEveryUtf16NameAndReplacesBadBytes) {
   const struct {
     std::string wtf8;
     std::u16string utf16;
-  } names[] = {
-      {"a\x7F\xC3\x84\xEF\xBC\xBC", u"a\x7F\u00C4\uFF3C"},
-      {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", u"\U0001F600\U0010FFFF"},
-      {"\xED\xA0\x80x\xED\xBF\xBF", {0xD800, u'x', 0xDFFF}},
+    bool valid;
+  } cases[] = {
+      {"a\x7F\xC3\x84\xEF\xBC\xBC", u"a\x7F\u00C4\uFF3C", true},
+      {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", u"\U0001F600\U0010FFFF", true},
+      {"\xED\xA0\x80x\xED\xBF\xBF", {0xD800, u'x', 0xDFFF}, true},
+      {"\x80\xC1\xBF\xF5\xE0\x9F\xBF", std::u16string(7, u'\uFFFD'), false},
+      {"\xF0\x8F\xBF\xBF\xF4\x90\x80\x80", std::u16string(8, u'\uFFFD'), false},
+      {"\xC3(\xE2\x82", u"\uFFFD(\uFFFD\uFFFD", false},
   };
-  for (const auto& c : names) {
+  for (const auto& c : cases) {
     EXPECT_EQ(Utf16FromWtf8(c.wtf8), c.utf16) << c.wtf8;
-    EXPECT_EQ(Wtf8FromUtf16(c.utf16), c.wtf8) << c.wtf8;
+    EXPECT_EQ(Wtf8FromUtf16(c.utf16) == c.wtf8, c.valid) << c.wtf8;
   }
-  const struct {
-    std::string bytes;
-    std::u16string replaced;
-  } bad[] = {
-      {"\x80\xC1\xBF\xF5", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
-      {"\xE0\x9F\xBF\xF0\x8F\xBF\xBF", std::u16string(7, u'\uFFFD')},  // longer than needed
-      {"\xF4\x90\x80\x80z", u"\uFFFD\uFFFD\uFFFD\uFFFDz"},             // beyond U+10FFFF
-      {"\xC3(\xE2\x82", u"\uFFFD(\uFFFD\uFFFD"},                       // cut short
-  };
-  for (const auto& c : bad) EXPECT_EQ(Utf16FromWtf8(c.bytes), c.replaced) << c.bytes;
 }
 
 // Escaped as sucholin-cli writes names and the list shows them; only POSIX names hold

@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "search/win32/wide_text.h"
+
 namespace {
 
 void PrintOnScreen(HWND window, POINT at) {
@@ -59,17 +61,13 @@ int main(int argc, char** argv) {
         cell.pszText = reinterpret_cast<wchar_t*>(lent + sizeof cell);
         cell.cchTextMax = Room;
         WriteProcessMemory(program.get(), lent, &cell, sizeof cell, nullptr);
-        const int length = static_cast<int>(SendMessageW(
-            list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(lent)));
-        std::wstring text(static_cast<size_t>(length), L'\0');
-        ReadProcessMemory(program.get(), lent + sizeof cell, text.data(),
-                          text.size() * sizeof(wchar_t), nullptr);
-        std::string utf8(static_cast<size_t>(length) * 4, '\0');
-        utf8.resize(static_cast<size_t>(
-            WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(),
-                                static_cast<int>(utf8.size()), nullptr, nullptr)));
-        std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-        std::fputc(column == 0 ? '\t' : '\n', stdout);
+        std::wstring text(
+            static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                             reinterpret_cast<LPARAM>(lent))),
+            L'\0');
+        ReadProcessMemory(program.get(), cell.pszText, text.data(), text.size() * sizeof(wchar_t),
+                          nullptr);
+        std::printf("%s%c", sucholin::win32::Narrow(text).c_str(), column == 0 ? '\t' : '\n');
       }
     }
     VirtualFreeEx(program.get(), lent, 0, MEM_RELEASE);
