@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # sucholin-cli.exe under Wine: every file under its own name, UTF-8 into pipes and files,
-# characters into a console. Run by scripts/test-windows.
+# characters into a console. Run in the Windows tests' Wine session.
 set -euo pipefail
 cli=$1
 work=$(mktemp -d)
