@@ -124,7 +124,7 @@ int Search(std::string_view word, const std::string& path) {
 
 int Run(const std::vector<std::string>& arguments) {
   const size_t argc = arguments.size();
-  const std::string_view option = argc == 2 ? arguments[1] : "";
+  const std::string_view option = argc == 2 ? std::string_view(arguments[1]) : std::string_view();
   if (option == "-h" || option == "--help") return Print(texts::CliHelp);
   if (option == "--version") return Print("sucholin-cli " SUCHOLIN_VERSION "\n");
   if (argc != 3) {
