@@ -4,9 +4,11 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/console_text.h"
 #include "cli/output_file.h"
+#include "search/name_text.h"
 #include "search/search.h"
 #include "ui/texts.h"
 
@@ -15,37 +17,10 @@ namespace {
 
 enum ExitCode { Found = 0, NothingFound = 1, Failed = 2 };
 
-// A name with its control bytes and backslashes written C-style, so that it cannot break its row
-// into two or reach a terminal as a control sequence.
-std::string EscapedName(std::string_view name) {
-  static constexpr char Hex[] = "0123456789abcdef";
-  std::string out;
-  out.reserve(name.size());
-  for (const char byte : name) {
-    const auto code = static_cast<unsigned char>(byte);
-    switch (byte) {
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      // Where the backslash separates folders it is no name byte and stays as it is.
-      case '\\': out += FolderSeparator == '\\' ? "\\" : "\\\\"; break;
-      default:
-        if (code < 0x20 || code == 0x7F) {
-          out += "\\x";
-          out += Hex[code >> 4];
-          out += Hex[code & 0xF];
-        } else {
-          out += byte;
-        }
-    }
-  }
-  return out;
-}
-
 // Every message: the prefix, a fixed text, and the named file if there is one.
 void Tell(std::string_view message, std::string_view file = {}) {
-  std::string line = FixedText(texts::CliPrefix);
-  line += FixedText(message);
+  std::string line = texts::CliPrefix;
+  line += message;
   line += EscapedName(file);
   line += '\n';
   WriteText(stderr, line);
@@ -147,16 +122,17 @@ int Search(std::string_view word, const std::string& path) {
   return output.Any() ? Found : NothingFound;
 }
 
-int Run(int argc, char** argv) {
-  const std::string_view option = argc == 2 ? argv[1] : "";
-  if (option == "-h" || option == "--help") return Print(FixedText(texts::CliHelp));
+int Run(const std::vector<std::string>& arguments) {
+  const size_t argc = arguments.size();
+  const std::string_view option = argc == 2 ? std::string_view(arguments[1]) : std::string_view();
+  if (option == "-h" || option == "--help") return Print(texts::CliHelp);
   if (option == "--version") return Print("sucholin-cli " SUCHOLIN_VERSION "\n");
   if (argc != 3) {
     Tell(texts::CliUsage);
     return Failed;
   }
-  const std::string_view word = argv[1];
-  const std::string path = argv[2];
+  const std::string_view word = arguments[1];
+  const std::string& path = arguments[2];
   if (word.empty()) {
     Tell(texts::WordNotice);
     return Failed;
@@ -177,4 +153,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace sucholin::cli
 
-int main(int argc, char** argv) { return sucholin::cli::Run(argc, argv); }
+int main(int argc, char** argv) { return sucholin::cli::Run(sucholin::cli::Arguments(argc, argv)); }

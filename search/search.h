@@ -9,8 +9,8 @@
 
 namespace sucholin {
 
-// Texts are 8-bit byte strings (code page 1252 on Windows, the locale's bytes elsewhere);
-// nothing here decodes or case-folds them.
+// Texts are byte strings: UTF-8 (WTF-8 for Windows names, see name_text.h) for what the program
+// shows and names, the file system's own bytes for POSIX names; nothing here case-folds them.
 
 // ---- Text utilities. Positions count from 1; absent texts are empty texts. ----
 int32_t FindText(std::string_view in, std::string_view word, int32_t start);

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "search/name_text.h"
 #include "search/search.h"
 #include "shell/shell.h"
 #include "ui/texts.h"
@@ -52,6 +53,14 @@ void Choose() {
 // The row's name is all before its last line feed: the line numbers hold none.
 std::string_view RowName(std::string_view row) { return row.substr(0, row.rfind('\n')); }
 
+// The row as the list shows it: the name escaped, so that a line feed or tab in it can neither
+// split the row nor hide in it. The file itself is kept in ListedTargets.
+void ListRow(std::string_view row, std::string target) {
+  ListedTargets.push_back(std::move(target));
+  const std::string_view name = RowName(row);
+  AddRow(ResultList, -1, EscapedName(name) + std::string(row.substr(name.size())));
+}
+
 void Search(bool inFolder) {
   ClearResultRows();
   const bool noPath = GetControlText(PathField).empty();
@@ -61,15 +70,10 @@ void Search(bool inFolder) {
   if (noPath || word.empty()) return;
 
   if (inFolder) {
-    SearchFolder(word, [](std::string_view row) {
-      ListedTargets.push_back(ChosenFolder + std::string(RowName(row)));
-      AddRow(ResultList, -1, std::string(row));
-    });
+    SearchFolder(
+        word, [](std::string_view row) { ListRow(row, ChosenFolder + std::string(RowName(row))); });
   } else {
-    SearchFile(word, [](std::string_view row) {
-      ListedTargets.push_back(ChosenFile);
-      AddRow(ResultList, -1, std::string(row));
-    });
+    SearchFile(word, [](std::string_view row) { ListRow(row, ChosenFile); });
   }
 }
 
@@ -108,8 +112,8 @@ bool HandleEvent(const Event& event) {
 
 int RunSucholin() {
   ResetSearchState();
-  // Without a window no event would ever come; there is nothing to wait for.
-  if (!CreateMainWindow()) return 0;
+  // Without a window no event would ever come; the backend has said why.
+  if (!CreateMainWindow()) return 1;
   while (HandleEvent(WaitEvent())) {
   }
   return 0;

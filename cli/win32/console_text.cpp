@@ -1,9 +1,14 @@
-// Files and pipes get the ANSI bytes unchanged. A console gets characters: its code page need not
-// be the ANSI one, and C runtimes differ in what they make of bytes written to it.
+// Arguments come from the wide command line. Files and pipes get UTF-8, the same on every
+// platform and able to hold every name; a console gets characters, whatever its code page.
 #include "cli/console_text.h"
 
 #include <io.h>
 #include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+
+#include "search/win32/wide_text.h"
 
 namespace sucholin::cli {
 namespace {
@@ -28,10 +33,7 @@ bool IsConsole(std::FILE* stream) {
 }
 
 bool WriteConsoleText(std::FILE* stream, std::string_view bytes) {
-  const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring text(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+  const std::wstring text = win32::Widen(bytes);
   // Whatever the runtime still buffers goes first.
   if (std::fflush(stream) != 0) return false;
   for (DWORD done = 0; done < text.size();) {
@@ -48,7 +50,15 @@ bool WriteConsoleText(std::FILE* stream, std::string_view bytes) {
 
 }  // namespace
 
-std::string FixedText(std::string_view cp1252) { return std::string(cp1252); }
+std::vector<std::string> Arguments(int argc, char** argv) {
+  int count = 0;
+  const std::unique_ptr<wchar_t*, decltype(&LocalFree)> wide(
+      CommandLineToArgvW(GetCommandLineW(), &count), &LocalFree);
+  if (!wide) return {argv, argv + argc};
+  std::vector<std::string> arguments;
+  for (int i = 0; i < count; ++i) arguments.push_back(win32::Narrow(wide.get()[i]));
+  return arguments;
+}
 
 bool WriteText(std::FILE* stream, std::string_view bytes) {
   if (bytes.empty()) return true;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "search/win32/wide_text.h"
+
 namespace sucholin::cli {
 namespace {
 
@@ -19,7 +21,7 @@ std::vector<std::string> OutputFileNames(const std::string& folder,
   std::vector<std::string> same;
   for (const std::string& name : names) {
     // No access asked for: the identity can be read even while the file is open for writing.
-    const HANDLE file = CreateFileA((folder + name).c_str(), 0,
+    const HANDLE file = CreateFileW(win32::WidePath(folder + name).c_str(), 0,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) continue;

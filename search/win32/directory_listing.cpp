@@ -1,17 +1,18 @@
-// One level of one folder through Win32's directory search (FindFirstFileA and FindNextFileA).
+// One level of one folder through Win32's directory search (FindFirstFileW and FindNextFileW),
+// names as the file system holds them.
 #include <windows.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "search/search.h"
+#include "search/win32/wide_text.h"
 
 namespace sucholin {
 
 struct DirectoryListing::Platform {
   HANDLE search = INVALID_HANDLE_VALUE;  // stays invalid for a folder without any entry
-  WIN32_FIND_DATAA entry{};
-  bool pending = false;  // the entry FindFirstFileA delivered has not been handed out yet
+  WIN32_FIND_DATAW entry{};
+  bool pending = false;  // the entry FindFirstFileW delivered has not been handed out yet
 
   Platform() = default;
   Platform(const Platform&) = delete;
@@ -24,18 +25,14 @@ struct DirectoryListing::Platform {
 bool DirectoryListing::OpenListing(const std::string& folder, const std::string& pattern) {
   CloseListing();
   const std::string_view names = pattern.empty() ? std::string_view("*.*") : pattern;
-  const bool addSeparator = !folder.empty() && folder.back() != '\\';
-  // The pattern text has MAX_PATH bytes of room, its closing zero included; a folder whose
-  // pattern does not fit cannot be listed.
-  if (folder.size() + (addSeparator ? 1 : 0) + names.size() >= MAX_PATH) return false;
-  char text[MAX_PATH];
-  char* end = std::copy(folder.begin(), folder.end(), text);
-  if (addSeparator) *end++ = '\\';
-  end = std::copy(names.begin(), names.end(), end);
-  *end = '\0';
+  std::string text = folder;
+  if (!folder.empty() && folder.back() != '\\') text += '\\';
+  text += names;
+  // A zero byte would end the pattern early and list another folder.
+  if (text.find('\0') != std::string::npos) return false;
 
   auto opened = std::make_unique<Platform>();
-  opened->search = FindFirstFileA(text, &opened->entry);
+  opened->search = FindFirstFileW(win32::WidePath(text).c_str(), &opened->entry);
   if (opened->search != INVALID_HANDLE_VALUE) {
     opened->pending = true;
   } else if (GetLastError() != ERROR_FILE_NOT_FOUND) {
@@ -53,7 +50,7 @@ bool DirectoryListing::NextEntry() {
     return true;
   }
   // Any failure, not only the end of the folder, ends the enumeration.
-  return FindNextFileA(platform->search, &platform->entry) != 0;
+  return FindNextFileW(platform->search, &platform->entry) != 0;
 }
 
 int32_t DirectoryListing::EntryKind() const {
@@ -63,7 +60,7 @@ int32_t DirectoryListing::EntryKind() const {
 
 std::string DirectoryListing::EntryName() const {
   if (platform == nullptr || platform->search == INVALID_HANDLE_VALUE) return {};
-  return platform->entry.cFileName;
+  return win32::Narrow(platform->entry.cFileName);
 }
 
 void DirectoryListing::CloseListing() {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "search/search.h"
+#include "search/win32/wide_text.h"
 
 namespace sucholin {
 
@@ -11,7 +12,7 @@ extern const char FolderSeparator = '\\';
 
 namespace file_layer {
 
-// CreateFileA takes full paths only: files are opened by folder text and name.
+// CreateFileW takes full paths only: files are opened by folder text and name.
 intptr_t OpenFolder(const std::string&) { return NoHandle; }
 void CloseFolder(intptr_t) {}
 
@@ -20,8 +21,8 @@ OpenResult OpenRead(intptr_t, const std::string& folderText, const std::string& 
   handle = NoHandle;
   const std::string path = folderText + name;
   if (path.find('\0') != std::string::npos) return OpenResult::Failed;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(win32::WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return OpenResult::Failed;
   // Names such as CON or a named pipe open devices whose reads can wait for ever.
   if (GetFileType(file) != FILE_TYPE_DISK) {

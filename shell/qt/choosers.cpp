@@ -2,6 +2,7 @@
 // so that they behave alike on every desktop and in the tests.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -15,13 +16,13 @@ namespace {
 
 using qt::DialogOwner;
 
-// Titles, notice texts and filters are the program's fixed texts, kept in code page 1252;
-// paths are in the locale's encoding.
+// Titles, notice texts and filters are the program's fixed texts; paths are the file system's
+// bytes, turned into Qt's text and back the way Qt itself names files.
 QString FromFixed(const std::string& text) { return qt::FromFixed(text.c_str()); }
 QString FromLocal(const std::string& text) {
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+  return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
-std::string ToLocal(const QString& text) { return text.toLocal8Bit().toStdString(); }
+std::string ToLocal(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 // An open dialog that accepts the name of a file that does not exist yet, but only in a folder
 // that does.

@@ -3,8 +3,6 @@
 
 #include <QApplication>
 
-#include "ui/texts.h"
-
 namespace sucholin::qt {
 
 QWidget* DialogOwner() {
@@ -15,6 +13,6 @@ QWidget* DialogOwner() {
   return QApplication::activeWindow();
 }
 
-QString FromFixed(const char* cp1252) { return QString::fromUtf8(texts::Utf8FromCp1252(cp1252)); }
+QString FromFixed(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace sucholin::qt

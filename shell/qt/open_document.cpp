@@ -1,10 +1,18 @@
 // Opening documents on the Linux desktop: every target goes to the desktop's opener, xdg-open,
 // which opens documents, folders and web addresses with the program set up for them.
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
-#include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
-#include <QProcess>
+#include <QTimer>
 #include <QUrl>
+#include <string>
 
 #include "shell/qt/dialog_owner.h"
 #include "shell/shell.h"
@@ -14,8 +22,8 @@ namespace sucholin {
 namespace {
 
 // A web address has a scheme of at least two letters ("c:" stays a name) and names no file.
-bool IsWebAddress(const QUrl& url, const QFileInfo& file) {
-  return url.isValid() && url.scheme().size() > 1 && !file.exists();
+bool IsWebAddress(const QUrl& url, bool isFile) {
+  return url.isValid() && url.scheme().size() > 1 && !isFile;
 }
 
 // What the Windows shell shows by itself when it cannot open a file: a message box owned by
@@ -31,44 +39,64 @@ void ReportOpenFailure(const QString& target) {
   box->show();
 }
 
-// Starts the opener without waiting for it: with some desktops it lasts as long as the
-// program it opened. Its failure, when it comes, is told then.
-bool StartOpener(const QString& argument, const QString& shown) {
-  auto* opener = new QProcess(QCoreApplication::instance());
-  opener->setProgram(QStringLiteral("xdg-open"));
-  opener->setArguments({argument});
+// Starts the opener with argument, exact bytes, without waiting for it: with some desktops it
+// lasts as long as the program it opened. Qt's processes take their arguments as text, which
+// cannot hold a name that is not UTF-8, so the opener is started here. Its failure, when it
+// comes, is told then.
+bool StartOpener(const std::string& argument) {
+  const QString shown = QFile::decodeName(QByteArray::fromStdString(argument));
   // No pipes to Sucholin, so the opened program never writes into one nobody reads.
-  opener->setStandardInputFile(QProcess::nullDevice());
-  opener->setStandardOutputFile(QProcess::nullDevice());
-  opener->setStandardErrorFile(QProcess::nullDevice());
-  QObject::connect(opener, &QProcess::finished,
-                   [opener, shown](int code, QProcess::ExitStatus how) {
-                     if (how != QProcess::NormalExit || code != 0) ReportOpenFailure(shown);
-                     opener->deleteLater();
-                   });
-  opener->start();
-  // Only until the opener runs (or could not be run), never until it ends.
-  if (opener->waitForStarted()) return true;
-  delete opener;
-  ReportOpenFailure(shown);
-  return false;
+  posix_spawn_file_actions_t streams;
+  posix_spawn_file_actions_init(&streams);
+  posix_spawn_file_actions_addopen(&streams, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&streams, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&streams, 2, "/dev/null", O_WRONLY, 0);
+  std::string program = "xdg-open";
+  std::string target = argument;
+  char* const arguments[] = {program.data(), target.data(), nullptr};
+  pid_t opener = 0;
+  const int failed = posix_spawnp(&opener, program.c_str(), &streams, nullptr, arguments, environ);
+  posix_spawn_file_actions_destroy(&streams);
+  if (failed != 0) {
+    ReportOpenFailure(shown);
+    return false;
+  }
+  // Looked after until it ends, then reaped, and told if it failed.
+  auto* watch = new QTimer(QCoreApplication::instance());
+  watch->setObjectName(QStringLiteral("opener"));
+  QObject::connect(watch, &QTimer::timeout, [watch, opener, shown] {
+    int status = 0;
+    if (waitpid(opener, &status, WNOHANG) == 0) return;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ReportOpenFailure(shown);
+    watch->deleteLater();
+  });
+  watch->start(50);
+  return true;
+}
+
+// The target's own bytes made absolute: a relative name is taken from the current folder.
+std::string AbsolutePath(const std::string& target) {
+  if (target.front() == '/') return target;
+  return QFile::encodeName(QDir::currentPath()).toStdString() + '/' + target;
 }
 
 }  // namespace
 
+// A name is bytes from the listing to the opener: it never goes through Qt's text on the way.
 int32_t OpenDocument(const std::string& target) {
-  const QString text = QString::fromLocal8Bit(target.data(), static_cast<qsizetype>(target.size()));
-  if (text.isEmpty()) return 0;
-  // A relative name is taken from the current folder. A file is never started, whatever its
-  // execute bit or its content: the rows are files the user wants to read.
-  const QFileInfo file(text);
+  if (target.empty() || target.find('\0') != std::string::npos) return 0;
+  struct stat info;
+  const bool exists = stat(target.c_str(), &info) == 0;
+  const QString text = QFile::decodeName(QByteArray::fromStdString(target));
   const QUrl url(text, QUrl::StrictMode);
-  if (IsWebAddress(url, file)) return StartOpener(url.toString(), text) ? 1 : 0;
-  if (!file.exists()) {
+  if (IsWebAddress(url, exists)) return StartOpener(url.toString().toStdString()) ? 1 : 0;
+  if (!exists) {
     ReportOpenFailure(text);
     return 0;
   }
-  return StartOpener(file.absoluteFilePath(), file.absoluteFilePath()) ? 1 : 0;
+  // A file is never started, whatever its execute bit or its content: the rows are files the
+  // user wants to read.
+  return StartOpener(AbsolutePath(target)) ? 1 : 0;
 }
 
 }  // namespace sucholin

@@ -13,6 +13,7 @@
 #include "shell/shell.h"
 #include "shell/win32/modal_guard.h"
 #include "shell/win32/shell_rules.h"
+#include "search/win32/wide_text.h"
 
 namespace sucholin {
 namespace {
@@ -20,14 +21,16 @@ namespace {
 using win32::BeginModal;
 using win32::DialogOwner;
 using win32::EndModal;
+using win32::Narrow;
+using win32::Widen;
 
 struct LibraryDeleter {
   void operator()(HMODULE library) const { FreeLibrary(library); }
 };
 using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryDeleter>;
 
-using BrowseForFolderFunction = PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOA*);
-using PathFromItemFunction = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, char*);
+using BrowseForFolderFunction = PIDLIST_ABSOLUTE(WINAPI*)(BROWSEINFOW*);
+using PathFromItemFunction = BOOL(WINAPI*)(PCIDLIST_ABSOLUTE, wchar_t*);
 
 // COM stays initialised for the rest of the run once the folder chooser needed it.
 bool ComInitialised = false;
@@ -39,42 +42,45 @@ Function LookUp(HMODULE library, const char* name) {
 
 // Selects the initial folder as the dialog opens; the data is that folder's text.
 int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM, LPARAM data) {
-  const auto* folder = reinterpret_cast<const char*>(data);
+  const auto* folder = reinterpret_cast<const wchar_t*>(data);
   if (message != BFFM_INITIALIZED || !folder || !*folder) return 0;
-  SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, data);
+  SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, data);
   // Wine's shell does not take forward slashes ("c:/") as separators the way Windows does.
   // Asking again with backslashes selects that folder there; on Windows it is the same one.
-  std::string backslashed(folder);
-  std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
+  std::wstring backslashed(folder);
+  std::replace(backslashed.begin(), backslashed.end(), L'/', L'\\');
   if (backslashed != folder) {
-    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(backslashed.c_str()));
+    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(backslashed.c_str()));
   }
   return 0;
 }
 
 // The record as the first 32-bit platforms knew it (76 bytes there), without the later fields.
-const DWORD OpenFileRecordSize = OPENFILENAME_SIZE_VERSION_400A;
+const DWORD OpenFileRecordSize = OPENFILENAME_SIZE_VERSION_400W;
+// Room for a chosen file's path: far beyond MAX_PATH, as the wide dialog hands back long paths.
+constexpr DWORD FileRoom = 32768;
 constexpr DWORD OpenFileFlags =
     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
 static_assert(OpenFileFlags == 0x8080C);
-static_assert(BIF_NEWDIALOGSTYLE == 0x40 && BFFM_SETSELECTIONA == 0x466);
+static_assert(BIF_NEWDIALOGSTYLE == 0x40);
 
 }  // namespace
 
 std::string ChooseFolder(const std::string& title, const std::string& initialFolder) {
-  if (!ComInitialised) {
-    CoInitialize(nullptr);
-    ComInitialised = true;
-  }
-  const Library shell(LoadLibraryA("SHELL32.DLL"));
+  // S_FALSE: already initialised on this thread, which serves as well. Without COM the shell's
+  // folder tree cannot work, so nothing is shown.
+  if (!ComInitialised) ComInitialised = SUCCEEDED(CoInitialize(nullptr));
+  if (!ComInitialised) return {};
+  const Library shell(LoadLibraryW(L"SHELL32.DLL"));
   if (!shell) return {};
-  const auto browse = LookUp<BrowseForFolderFunction>(shell.get(), "SHBrowseForFolder");
+  const auto browse = LookUp<BrowseForFolderFunction>(shell.get(), "SHBrowseForFolderW");
   if (!browse) return {};
 
-  const std::string start = win32::BrowseStartFolder(initialFolder);
-  BROWSEINFOA info{};
+  const std::wstring start = Widen(win32::BrowseStartFolder(initialFolder));
+  const std::wstring prompt = Widen(title);
+  BROWSEINFOW info{};
   info.hwndOwner = DialogOwner();
-  info.lpszTitle = title.c_str();
+  info.lpszTitle = prompt.c_str();
   info.ulFlags = BIF_NEWDIALOGSTYLE;
   info.lpfn = BrowseCallback;
   info.lParam = reinterpret_cast<LPARAM>(start.c_str());
@@ -84,44 +90,46 @@ std::string ChooseFolder(const std::string& title, const std::string& initialFol
   EndModal();
   if (!item) return {};
 
-  char path[MAX_PATH] = "";
-  if (const auto toPath = LookUp<PathFromItemFunction>(shell.get(), "SHGetPathFromIDList")) {
+  wchar_t path[MAX_PATH] = L"";
+  if (const auto toPath = LookUp<PathFromItemFunction>(shell.get(), "SHGetPathFromIDListW")) {
     toPath(item, path);
   }
   CoTaskMemFree(item);
   // An item without a file-system path (a virtual shell folder) counts as nothing chosen.
-  if (path[0] == '\0') return {};
-  return win32::WithTrailingBackslash(path);
+  if (path[0] == L'\0') return {};
+  return win32::WithTrailingBackslash(Narrow(path));
 }
 
 std::string ChooseFile(const std::string& title, const std::string& defaultFile,
                        const std::string& filter, int32_t filterIndex) {
-  const std::string filters = win32::FilterList(filter);
+  const std::wstring filters = Widen(win32::FilterList(filter));
   const win32::DefaultFileParts defaults = win32::SplitDefaultFile(defaultFile);
-  char file[MAX_PATH] = "";
-  defaults.fileName.copy(file, sizeof file - 1);
+  const std::wstring initialFolder = Widen(defaults.initialFolder);
+  const std::wstring caption = Widen(title);
+  std::wstring file = Widen(defaults.fileName);
+  file.resize(FileRoom, L'\0');
 
-  OPENFILENAMEA record{};
+  OPENFILENAMEW record{};
   record.lStructSize = OpenFileRecordSize;
   record.hwndOwner = DialogOwner();
   record.lpstrFilter = filters.c_str();
   record.nFilterIndex = static_cast<DWORD>(filterIndex + 1);
-  record.lpstrFile = file;
-  record.nMaxFile = sizeof file;
+  record.lpstrFile = file.data();
+  record.nMaxFile = FileRoom;
   // Without a default file there is no initial folder at all; with one, possibly an empty one.
-  record.lpstrInitialDir = defaultFile.empty() ? nullptr : defaults.initialFolder.c_str();
-  record.lpstrTitle = title.c_str();
+  record.lpstrInitialDir = defaultFile.empty() ? nullptr : initialFolder.c_str();
+  record.lpstrTitle = caption.c_str();
   record.Flags = OpenFileFlags;
 
   BeginModal();
-  const BOOL chosen = GetOpenFileNameA(&record);
+  const BOOL chosen = GetOpenFileNameW(&record);
   EndModal();
-  return chosen ? std::string(file) : std::string();
+  return chosen ? Narrow(file.c_str()) : std::string();
 }
 
 int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t style) {
   BeginModal();
-  const int answer = MessageBoxA(DialogOwner(), text.c_str(), caption.c_str(), style);
+  const int answer = MessageBoxW(DialogOwner(), Widen(text).c_str(), Widen(caption).c_str(), style);
   EndModal();
   return answer;
 }

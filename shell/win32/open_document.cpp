@@ -6,19 +6,22 @@
 #include "shell/shell.h"
 #include "shell/win32/modal_guard.h"
 #include "shell/win32/shell_rules.h"
+#include "search/win32/wide_text.h"
 
 namespace sucholin {
 namespace {
 
+using win32::Widen;
+
 bool StartProgram(const std::string& target) {
-  // CreateProcessA may write into the command line, so it gets a copy of its own.
-  std::string commandLine = win32::CommandLineFor(target);
-  STARTUPINFOA startup{};
+  // CreateProcessW may write into the command line, so it gets a copy of its own.
+  std::wstring commandLine = Widen(win32::CommandLineFor(target));
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
                       nullptr, nullptr, &startup, &started)) {
     return false;
   }
@@ -28,13 +31,13 @@ bool StartProgram(const std::string& target) {
 }
 
 bool IsFile(const std::string& target) {
-  const DWORD attributes = GetFileAttributesA(target.c_str());
+  const DWORD attributes = GetFileAttributesW(win32::WidePath(target).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool IsRegisteredType(const std::string& typeClass) {
+bool IsRegisteredType(const std::wstring& typeClass) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, typeClass.c_str(), 0, KEY_QUERY_VALUE, &key) !=
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, typeClass.c_str(), 0, KEY_QUERY_VALUE, &key) !=
       ERROR_SUCCESS) {
     return false;
   }
@@ -47,26 +50,27 @@ bool IsRegisteredType(const std::string& typeClass) {
 int32_t OpenDocument(const std::string& target) {
   if (win32::RunsAsProgram(target) && StartProgram(target)) return 1;
 
-  const std::string folder = win32::WorkingFolderFor(target);
-  SHELLEXECUTEINFOA request{};
+  const std::wstring folder = Widen(win32::WorkingFolderFor(target));
+  const std::wstring file = Widen(target);
+  SHELLEXECUTEINFOW request{};
   request.cbSize = sizeof request;
   request.fMask = SEE_MASK_NOCLOSEPROCESS;
   // Opened by name alone, the shell may still start an executable image hiding behind a
   // document's extension; named by its type, the file goes to the program registered for it.
   // A missing file keeps the plain request, for which the shell reports it missing.
-  const std::string typeClass = win32::TypeClassFor(target);
+  const std::wstring typeClass = Widen(win32::TypeClassFor(target));
   if (!typeClass.empty() && IsFile(target) && IsRegisteredType(typeClass)) {
     request.fMask |= SEE_MASK_CLASSNAME;
     request.lpClass = typeClass.c_str();
   }
   // What the shell itself reports (a missing file, say) belongs to the program's window.
   request.hwnd = win32::DialogOwner();
-  request.lpVerb = "Open";
-  request.lpFile = target.c_str();
-  request.lpParameters = "";
+  request.lpVerb = L"Open";
+  request.lpFile = file.c_str();
+  request.lpParameters = L"";
   request.lpDirectory = folder.empty() ? nullptr : folder.c_str();
   request.nShow = SW_SHOWNORMAL;
-  if (!ShellExecuteExA(&request)) return 0;
+  if (!ShellExecuteExW(&request)) return 0;
   if (request.hProcess) CloseHandle(request.hProcess);
   return 1;
 }

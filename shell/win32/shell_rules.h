@@ -13,7 +13,7 @@ std::string CommandLineFor(std::string_view target);
 std::string WorkingFolderFor(std::string_view target);
 
 // Whether the system starts target itself as a program: its extension is .exe, .com, .bat or
-// .cmd in any case. Only these are tried as programs, because CreateProcessA starts any
+// .cmd in any case. Only these are tried as programs, because CreateProcessW starts any
 // executable image whatever its name says, a program posing as a .txt included.
 bool RunsAsProgram(std::string_view target);
 // The file type of target for the shell, as its extension with the dot (".txt"); "" for a

@@ -42,12 +42,12 @@ check 0 'sucholin-cli 1.0' '' --version
 check 0 "$(LC_ALL=C sort help)" '' --help
 
 # Names from the file system: only '/' separates, '"' is a name byte, control bytes and '\'
-# are escaped, so every row stays one line with one tab.
+# are escaped, so every row stays one line with one tab; other bytes stay, UTF-8 or not.
 for name in 'back\slash.txt' '"quoted.txt' 'q.txt"x' $'forge.txt\t99\nfake.txt' $'esc\e[31m.txt' \
-            $'cr\r.txt'; do
+            $'cr\r.txt' $'latin\xe4\xfc.txt'; do
   printf 'Wort\n' >"n/$name"
 done
-check 0 "$(printf '"quoted.txt\t1\nback\\\\slash.txt\t1\ncr\\r.txt\t1\nesc\\x1b[31m.txt\t1\nforge.txt\\t99\\nfake.txt\t1')" \
+check 0 "$(printf '"quoted.txt\t1\nback\\\\slash.txt\t1\ncr\\r.txt\t1\nesc\\x1b[31m.txt\t1\nforge.txt\\t99\\nfake.txt\t1\nlatin\xe4\xfc.txt\t1')" \
   '' Wort n
 
 # Files that fail: the rows of the others still come, each failure is named, the exit is 2.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# sucholin-cli.exe under Wine: code page 1252 bytes into pipes and files, characters into a
-# console. Run in the Windows tests' Wine session.
+# sucholin-cli.exe under Wine: every file under its own name, UTF-8 into pipes and files,
+# characters into a console. Run in the Windows tests' Wine session.
 set -euo pipefail
 cli=$1
 work=$(mktemp -d)
@@ -8,10 +8,25 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-printf 'Wort\n' >'€.txt'
-piped=$(wine "$cli" Wort . | tr -d '\r')
-[ "$piped" = $'\x80.txt\t1' ] || fail "a pipe gets other bytes than code page 1252: $(od -c <<<"$piped")"
-# A terminal stands for the console and shows what it holds as UTF-8; a runtime that took the
-# bytes for Latin-1 would show U+0080 instead of the euro sign.
-shown=$(script -qec "wine $cli Wort ." /dev/null)
-[[ "$shown" == *€.txt* ]] || fail "the console shows [$shown]"
+# Names no code page holds, each with the word on a line of its own; a look-alike of "..\x.bat"
+# or "a.txt" would read the parent's files, which hold the word on line 1.
+mkdir sub
+printf 'Wort\n' | tee x.bat a.txt >/dev/null
+expected=
+line=1
+for name in '..＼x.bat' 'ａ.txt' 'złoty.txt' 'zloty.txt' 'Ωmega.txt' '😀.txt' 'Ärger.txt'; do
+  { for ((i = 1; i < line; i++)); do echo; done; echo Wort; } >"sub/$name"
+  expected+="$name"$'\t'"$line"$'\n'
+  line=$((line + 1))
+done
+# The output file, in the searched folder under a name of its own, is not searched.
+wine "$cli" Wort sub >'sub/żaba.txt'
+[ "$(LC_ALL=C sort 'sub/żaba.txt' | tr -d '\r')" = "$(LC_ALL=C sort <<<"${expected%$'\n'}")" ] ||
+  fail "the rows in a file are not UTF-8 of the names as on disk: $(cat 'sub/żaba.txt')"
+# The word is taken as typed: "Ωmega" is not "Omega".
+printf 'Omega hier\nΩmega hier\n' >w.txt
+[ "$(wine "$cli" Ωmega w.txt | tr -d '\r')" = $'w.txt\t2' ] || fail "the word was converted"
+# A terminal stands for the console and shows what it holds as UTF-8; characters a code page
+# lacks reach it as they are.
+shown=$(script -qec "wine $cli Wort sub" /dev/null)
+[[ "$shown" == *złoty.txt* && "$shown" == *Ωmega.txt* ]] || fail "the console shows [$shown]"

@@ -20,6 +20,14 @@ using Log = std::vector<std::string>;
 const std::string PathNotice = std::string("ShowNotice|Meldung|") + texts::PathNotice + "|48";
 const std::string WordNotice = std::string("ShowNotice|Meldung|") + texts::WordNotice + "|48";
 
+// A name the platform can hold but no code page can: on POSIX not UTF-8 and holding a tab and a
+// line feed, on Windows beyond every code page. The list shows it on one row; a double click
+// opens the file itself.
+const bool Posix = FolderSeparator == '/';
+const std::string OddName =
+    Posix ? "latin\xE4\xFC\tzeilen\nvorschub.txt" : "\xCE\xA9mega \xEF\xBD\x81.txt";
+const std::string OddShown = Posix ? "latin\xE4\xFC\\tzeilen\\nvorschub.txt" : OddName;
+
 bool Send(int32_t control, int32_t type = Click) {
   return HandleEvent({EventKind::ControlEvent, MainWindow, control, type});
 }
@@ -48,6 +56,7 @@ class Commands : public ::testing::Test {
     ChooserAnswers.clear();
     folder.Write("a.txt", "x\nWort\nWort Wort\n");
     folder.Write("b.htm", "Wort");
+    folder.Write(OddName, "Wort");
     single = folder.Write("e.perl", "eins\r\nWort\r\n");
   }
 
@@ -60,7 +69,7 @@ class Commands : public ::testing::Test {
     Send(SearchButton);
   }
 
-  const Log folderRows{"a.txt|2,3", "b.htm|1", "e.perl|2"};
+  const Log folderRows{"a.txt|2,3", "b.htm|1", "e.perl|2", OddShown + "|1"};
   TempFolder folder;
   std::string single;
 };
@@ -154,10 +163,11 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
     for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
       SelectRow(row);
       Send(ResultList, DoubleClick);
-      expected.push_back("OpenDocument|" + folder.Path(GetRowText(ResultList, row, 0)));
+      const std::string shown = GetRowText(ResultList, row, 0);
+      expected.push_back("OpenDocument|" + folder.Path(shown == OddShown ? OddName : shown));
     }
     EXPECT_EQ(ShellLog, expected) << c.folderSearch << " " << c.clickedAfterwards;
-    EXPECT_EQ(expected.size(), c.folderSearch ? 3u : 1u);
+    EXPECT_EQ(expected.size(), c.folderSearch ? 4u : 1u);
   }
 }
 

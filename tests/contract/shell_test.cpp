@@ -23,9 +23,8 @@ TEST_F(Shell, NoticeShowsItsTextsAndBlocksTheWindow) {
   {
     DialogAnswer driver([&](OpenDialog& notice) {
       EXPECT_TRUE(notice.Shows("Meldung"));
-      // The umlauts arrive as the code page 1252 bytes are meant: ü and ä.
       EXPECT_TRUE(notice.Shows(
-          "Sie m\xFCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xE4hlen!"));
+          "Sie m\xC3\xBCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xC3\xA4hlen!"));
       blocked = notice.MainWindowBlocked();
       notice.Confirm();
     });
@@ -38,10 +37,12 @@ TEST_F(Shell, NoticeShowsItsTextsAndBlocksTheWindow) {
   EXPECT_TRUE(usable) << "the window takes clicks again";
 }
 
-// A typed path of a new file in an existing folder is taken; a cancelled chooser answers "".
+// A typed path of a new file in an existing folder is taken, as typed; a cancelled chooser
+// answers "".
 TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
-  const std::string typed =
-      (std::filesystem::temp_directory_path() / "gibt-es-noch-nicht.txt").string();
+  const std::u8string path =
+      (std::filesystem::temp_directory_path() / u8"neu z\u0142oty \u03A9.txt").u8string();
+  const std::string typed(path.begin(), path.end());
   const auto chooseFile = [] {
     return ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter,
                       0);
@@ -49,7 +50,7 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
   bool blocked = false;
   {
     DialogAnswer driver([&](OpenDialog& chooser) {
-      EXPECT_TRUE(chooser.Shows("Datei ausw\xE4hlen"));
+      EXPECT_TRUE(chooser.Shows("Datei ausw\xC3\xA4hlen"));
       EXPECT_EQ(chooser.NameBox(), "") << "\"*.*\" is no file name";
       blocked = chooser.MainWindowBlocked();
       chooser.Enter(typed);
@@ -62,7 +63,7 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
     EXPECT_EQ(chooseFile(), "");
   }
   DialogAnswer driver([](OpenDialog& chooser) {
-    EXPECT_TRUE(chooser.Shows("Ordner Ausw\xE4hlen"));
+    EXPECT_TRUE(chooser.Shows("Ordner Ausw\xC3\xA4hlen"));
     chooser.Cancel();
   });
   EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart), "");

@@ -29,8 +29,8 @@ void ClickControl(int32_t id);
 // A click on a row of ResultList; a row past the last one is a click below the rows.
 void ClickRow(int32_t row, bool right = false, bool twice = false);
 void PressKey(Key key);
-void Type(const std::string& ascii);  // into the control with the focus
-void RequestClose();                  // the close box of the title bar
+void Type(const std::string& text);  // UTF-8, into the control with the focus
+void RequestClose();                 // the close box of the title bar
 
 // Test set-up the user cannot do directly.
 void Focus(int32_t id);       // -1: the window itself, no control

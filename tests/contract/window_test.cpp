@@ -109,7 +109,8 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
     EXPECT_EQ(GetControlState(FileOption), step.file) << step.id << " " << step.state;
   }
   for (const int32_t id : {PathField, WordField, SelectButton}) {
-    for (const std::string& text : {std::string(), std::string(5000, 'w'), std::string("Wort 1")}) {
+    for (const std::string& text : {std::string(), std::string(5000, 'w'),
+                                    std::string("\xCE\xA9 \xEF\xBD\x81 \xF0\x9F\x98\x80")}) {
       SetControlText(id, text);
       EXPECT_EQ(GetControlText(id), text) << id;
       EXPECT_EQ(ShownText(id), text) << id;
@@ -137,7 +138,12 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
        {Key::Space},
        SelectButton,
        {{SearchButton, Click}, {SelectButton, Click}}},
-      {WordField, "abc", {Key::Backspace}, -1, Seen(4, {WordField, TextChange})},
+      {WordField,
+       "\xC3\xA4\xCE\xA9"
+       "c",
+       {Key::Backspace},
+       -1,
+       Seen(4, {WordField, TextChange})},
       {PathField, "xy", {Key::Backspace}, -1, {}},
       {WordField, "", {Key::Return, Key::Escape}, -1, {}},
       {SearchButton, "", {Key::Return, Key::Escape}, -1, {}},
@@ -155,7 +161,7 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
     }
   }
   EXPECT_EQ(GetControlState(FileOption), 1);
-  EXPECT_EQ(GetControlText(WordField), "ab");
+  EXPECT_EQ(GetControlText(WordField), "\xC3\xA4\xCE\xA9") << "read as typed";
   EXPECT_EQ(GetControlText(PathField), "/tmp/");
   RequestClose();
   EXPECT_EQ(Actions(), (Seen{{-1, -1}}));
@@ -171,7 +177,7 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
       {"a.txt\n3,17", "a.txt", "3,17"},
       {"nur.txt", "nur.txt", ""},
       {"", "", ""},
-      {"\xE4rger.txt\n1", "\xE4rger.txt", "1"},  // bytes come back unchanged
+      {"\xC3\x84rger \xF0\x9F\x98\x80.txt\n1", "\xC3\x84rger \xF0\x9F\x98\x80.txt", "1"},
       {std::string(255, 'n') + "\n" + lines, std::string(255, 'n'), lines},
   };
   for (const auto& row : rows) AddRow(ResultList, -1, row.text);

@@ -36,8 +36,6 @@ std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
   return columns;
 }
 
-std::string Utf8(const char* cp1252) { return texts::Utf8FromCp1252(cp1252); }
-
 class QtBackend : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { OpenMainWindow(); }
@@ -79,9 +77,9 @@ TEST_F(QtBackend, AHugeHitListIsShownShortenedButKeptWhole) {
   const std::string shown = list->item(1, 1)->text().toStdString();
   EXPECT_TRUE(shown.ends_with(",\u2026") && shown.size() < 4100 &&
               lines.starts_with(shown.substr(0, shown.size() - 3)));
-  EXPECT_EQ(list->item(0, 0)->toolTip().toStdString(), Utf8(texts::HitLinesOne));
+  EXPECT_EQ(list->item(0, 0)->toolTip().toStdString(), texts::HitLinesOne);
   EXPECT_EQ(list->item(1, 0)->toolTip().toStdString(),
-            "Das Suchwort steht in 20.000 Zeilen." + Utf8(texts::HitLinesShortened));
+            "Das Suchwort steht in 20.000 Zeilen." + std::string(texts::HitLinesShortened));
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
   EXPECT_EQ(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name).toStdString(), lines);
   Focus(ResultList);
@@ -109,7 +107,7 @@ TEST_F(QtBackend, TheScreenReaderHearsGermanNamesInTabOrder) {
   for (const char* name : {texts::FolderOptionText, texts::FileOptionText, texts::PathFieldName,
                            texts::WordFieldName, texts::SelectButtonText, texts::SearchButtonText,
                            texts::WebsiteButtonText, texts::ResultListName})
-    expected += Utf8(name) + "|";
+    expected += std::string(name) + "|";
   EXPECT_EQ(heard, expected);
   Focus(WordField);
   Widget(SelectButton)->setEnabled(false);

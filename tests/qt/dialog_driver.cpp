@@ -23,8 +23,8 @@ class QtDialog : public OpenDialog {
 
   bool Shows(const std::string& text) override {
     const auto* box = qobject_cast<QMessageBox*>(dialog);
-    return dialog->windowTitle().toLatin1().toStdString() == text ||
-           (box && box->text().toLatin1().toStdString() == text);
+    return dialog->windowTitle().toStdString() == text ||
+           (box && box->text().toStdString() == text);
   }
   std::string NameBox() override { return NameEdit()->text().toStdString(); }
   bool MainWindowBlocked() override {

@@ -11,7 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QProcess>
+#include <QTimer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,9 +178,10 @@ TEST_F(QtShell, OpenerFailuresAreTold) {
     });
     EXPECT_EQ(OpenDocument(Local(c.target)), c.answer);
   }
-  // Every opener is deleted once it has ended or could not start.
-  for (int i = 0; i < 300 && !qApp->findChildren<QProcess*>().isEmpty(); ++i) QTest::qWait(10);
-  EXPECT_TRUE(qApp->findChildren<QProcess*>().isEmpty());
+  // Every opener is reaped and forgotten once it has ended.
+  for (int i = 0; i < 300 && !qApp->findChildren<QTimer*>("opener").isEmpty(); ++i)
+    QTest::qWait(10);
+  EXPECT_TRUE(qApp->findChildren<QTimer*>("opener").isEmpty());
 }
 
 }  // namespace

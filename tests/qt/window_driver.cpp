@@ -92,8 +92,11 @@ void PressKey(Key key) {
   QTest::keyClick(Main()->windowHandle(), press.key, press.modifiers);
 }
 
-void Type(const std::string& ascii) {
-  for (const char c : ascii) QTest::keyClick(Main()->windowHandle(), c);
+void Type(const std::string& text) {
+  for (const QChar c : QString::fromStdString(text)) {
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c),
+                        Qt::NoModifier);
+  }
 }
 
 void RequestClose() { Main()->windowHandle()->close(); }

@@ -28,14 +28,17 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  // The folder as the core takes it: ending in the platform's separator.
-  std::string Text() const { return root.string() + FolderSeparator; }
+  // The folder as the core takes it: UTF-8, ending in the platform's separator.
+  std::string Text() const {
+    const std::u8string text = root.u8string();
+    return std::string(text.begin(), text.end()) + FolderSeparator;
+  }
   // name inside the folder, as a path text.
   std::string Path(std::string_view name) const { return Text() + std::string(name); }
   // Writes bytes to name (creating or replacing it) and answers its path text.
   std::string Write(std::string_view name, std::string_view bytes) const {
     std::string path = Path(name);
-    std::ofstream(path, std::ios::binary)
+    std::ofstream(std::filesystem::path(std::u8string(path.begin(), path.end())), std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }

@@ -1,16 +1,12 @@
-// The text utilities, and the code page 1252 texts as UTF-8.
+// The text utilities, and names between WTF-8, UTF-16 and their escaped form.
 #include <gtest/gtest.h>
-
-#ifndef _WIN32
-#include <iconv.h>
-#endif
 
 #include <climits>
 #include <cstdint>
 #include <string>
 
+#include "search/name_text.h"
 #include "search/search.h"
-#include "ui/texts.h"
 
 namespace sucholin {
 namespace {
@@ -59,27 +55,41 @@ TEST(PathParts, ExtensionFileNameAndFolder) {
   }
 }
 
-#ifndef _WIN32
-// Every byte from 0x80 as the C library's code page 1252 has it; the five bytes that it leaves
-// undefined become the replacement character. ASCII, 0x7F included, stays as it is. Only the
-// POSIX programs show their fixed texts in UTF-8.
-TEST(Utf8FromCp1252, AgreesWithTheCLibrary) {
-  EXPECT_EQ(texts::Utf8FromCp1252("Wort\x7F!"), "Wort\x7F!");
-  const iconv_t toUtf8 = iconv_open("UTF-8", "CP1252");
-  ASSERT_NE(toUtf8, reinterpret_cast<iconv_t>(-1));  // NOLINT(performance-no-int-to-ptr)
-  for (int byte = 0x80; byte <= 0xFF; ++byte) {
-    std::string in(1, static_cast<char>(byte));
-    char out[4];
-    char* from = in.data();
-    char* to = out;
-    size_t left = 1;
-    size_t room = sizeof out;
-    const bool defined = iconv(toUtf8, &from, &left, &to, &room) != static_cast<size_t>(-1);
-    EXPECT_EQ(texts::Utf8FromCp1252(in), defined ? std::string(out, to) : "\xEF\xBF\xBD") << byte;
+// Every UTF-16 name, an unpaired surrogate included, comes back unchanged; a byte that starts
+// no sequence (too long a form, beyond U+10FFFF, cut short) is one U+FFFD, so that no text
+// becomes another valid one.
+TEST(NameText, Wtf8HoldsEveryUtf16NameAndReplacesBadBytes) {
+  const struct {
+    std::string wtf8;
+    std::u16string utf16;
+    bool valid;
+  } cases[] = {
+      {"a\x7F\xC3\x84\xEF\xBC\xBC", u"a\x7F\u00C4\uFF3C", true},
+      {"\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF", u"\U0001F600\U0010FFFF", true},
+      {"\xED\xA0\x80x\xED\xBF\xBF", {0xD800, u'x', 0xDFFF}, true},
+      {"\x80\xC1\xBF\xF5\xE0\x9F\xBF", std::u16string(7, u'\uFFFD'), false},
+      {"\xF0\x8F\xBF\xBF\xF4\x90\x80\x80", std::u16string(8, u'\uFFFD'), false},
+      {"\xC3(\xE2\x82", u"\uFFFD(\uFFFD\uFFFD", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Utf16FromWtf8(c.wtf8), c.utf16) << c.wtf8;
+    EXPECT_EQ(Wtf8FromUtf16(c.utf16) == c.wtf8, c.valid) << c.wtf8;
   }
-  iconv_close(toUtf8);
 }
-#endif
+
+// Escaped as sucholin-cli writes names and the list shows them; only POSIX names hold
+// backslashes, only Windows names unpaired surrogates.
+TEST(NameText, EscapedNameKeepsEachNameOnOneLine) {
+  const bool windows = FolderSeparator == '\\';
+  const struct {
+    std::string name, escaped;
+  } names[] = {
+      {"a\tb\nc\rd\x1b\x7F\xC3\xA4.txt", "a\\tb\\nc\\rd\\x1b\\x7f\xC3\xA4.txt"},
+      {"a\\b", windows ? "a\\b" : "a\\\\b"},
+      {"\xED\xB0\x80\xE4.txt", windows ? "\\udc00\xE4.txt" : "\xED\xB0\x80\xE4.txt"},
+  };
+  for (const auto& c : names) EXPECT_EQ(EscapedName(c.name), c.escaped) << c.name;
+}
 
 }  // namespace
 }  // namespace sucholin

@@ -8,7 +8,7 @@
 
 #include <thread>
 
-#include "ui/texts.h"
+#include "search/win32/wide_text.h"
 
 namespace sucholin::testing {
 namespace {
@@ -16,26 +16,26 @@ namespace {
 constexpr int FileNameBox = 0x47C;  // cmb13, the file name box of the explorer dialog
 
 std::string TextOf(HWND w) {
-  char text[512] = "";
-  GetWindowTextA(w, text, sizeof text);
-  return text;
+  wchar_t text[512] = L"";
+  GetWindowTextW(w, text, static_cast<int>(std::size(text)));
+  return win32::Narrow(text);
 }
 
 struct Win32Dialog : OpenDialog {
   explicit Win32Dialog(HWND open) : dialog(open) {}
   HWND dialog;
 
-  // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
+  // FindWindowExW finds a control by its text regardless of case; the text is compared exactly.
   bool Shows(const std::string& text) override {
     return TextOf(dialog) == text ||
-           TextOf(FindWindowExA(dialog, nullptr, nullptr, text.c_str())) == text;
+           TextOf(FindWindowExW(dialog, nullptr, nullptr, win32::Widen(text).c_str())) == text;
   }
   std::string NameBox() override { return TextOf(GetDlgItem(dialog, FileNameBox)); }
   bool MainWindowBlocked() override {
-    return !IsWindowEnabled(FindWindowA("SucholinMainWindow", texts::WindowTitle));
+    return !IsWindowEnabled(FindWindowW(L"SucholinMainWindow", nullptr));
   }
   void Enter(const std::string& name) override {
-    SetDlgItemTextA(dialog, FileNameBox, name.c_str());
+    SetDlgItemTextW(dialog, FileNameBox, win32::Widen(name).c_str());
     Confirm();
   }
   void Confirm() override { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }

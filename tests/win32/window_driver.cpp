@@ -9,6 +9,7 @@
 
 #include <utility>
 
+#include "search/win32/wide_text.h"
 #include "ui/texts.h"
 
 namespace sucholin::testing {
@@ -93,8 +94,8 @@ void PressKey(Key key) {
   Pump();
 }
 
-void Type(const std::string& ascii) {
-  for (const char c : ascii) PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+void Type(const std::string& text) {
+  for (const wchar_t c : win32::Widen(text)) PostMessageW(GetFocus(), WM_CHAR, c, 1);
   Pump();
 }
 
@@ -121,9 +122,9 @@ int32_t FocusedControl() {
 bool IsActiveAndVisible() { return IsWindowVisible(Main()) && GetActiveWindow() == Main(); }
 
 std::string ShownText(int32_t id) {
-  char text[8192] = "";
-  GetWindowTextA(Control(id), text, sizeof text);
-  return text;
+  wchar_t text[8192] = L"";
+  GetWindowTextW(Control(id), text, static_cast<int>(std::size(text)));
+  return win32::Narrow(text);
 }
 
 Place PlaceOf(int32_t id) {

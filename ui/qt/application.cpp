@@ -27,11 +27,8 @@ void HoldBackOrQuit(QtMsgType type, const QMessageLogContext& context, const QSt
       qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
   const QString reason =
       (HeldBack << message.section(QLatin1Char('\n'), 0, 0)).join(QStringLiteral(" - "));
-  std::fprintf(
-      stderr, "%s\n%s\n",
-      texts::Utf8FromCp1252(noDisplay ? texts::NoDisplayMessage : texts::CannotStartMessage)
-          .c_str(),
-      qPrintable(reason.simplified()));
+  std::fprintf(stderr, "%s\n%s\n", noDisplay ? texts::NoDisplayMessage : texts::CannotStartMessage,
+               qPrintable(reason.simplified()));
   std::_Exit(1);
 }
 

@@ -50,7 +50,7 @@ QString FromLocal(std::string_view text) {
   return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString FromFixed(const char* cp1252) { return QString::fromUtf8(texts::Utf8FromCp1252(cp1252)); }
+QString FromFixed(const char* text) { return QString::fromUtf8(text); }
 
 // Cut after the last whole line number that fits, and marked, so that no number shows cut.
 QString Shortened(const QString& whole) {

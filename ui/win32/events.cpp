@@ -67,7 +67,7 @@ Event WaitEvent() {
   if (!Pending.empty()) return TakeNext();
 
   MSG message;
-  const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+  const BOOL got = GetMessageW(&message, nullptr, 0, 0);
   // WM_QUIT, or a failed wait: nothing further can come, so the program is asked to end.
   if (got == 0 || got == -1) return {EventKind::CloseEvent, MainWindow, -1, -1};
 
@@ -75,10 +75,10 @@ Event WaitEvent() {
   CommandSlot.reset();
   HWND main = MainHandle();
   const bool navigated = main && GetActiveWindow() == main &&
-                         TranslateAcceleratorA(main, NavigationTable(), &message) != 0;
+                         TranslateAcceleratorW(main, NavigationTable(), &message) != 0;
   if (!navigated) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   Delivering = false;
   CommandSlot.reset();

@@ -3,12 +3,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
 
+#include "search/win32/wide_text.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
 #include "ui/win32/backend.h"
@@ -17,7 +20,7 @@ namespace sucholin {
 namespace win32 {
 namespace {
 
-constexpr char ClassName[] = "SucholinMainWindow";
+constexpr wchar_t ClassName[] = L"SucholinMainWindow";
 constexpr DWORD WindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int ClientWidth = 451;
 constexpr int ClientHeight = 320;
@@ -55,8 +58,8 @@ WindowState State;
 
 struct ControlLayout {
   int32_t id;
-  const char* className;
-  const char* text;
+  const wchar_t* className;
+  const char* text;  // UTF-8, widened as the control is created
   DWORD style;
   DWORD exStyle;
   int x, y, width, height;
@@ -66,28 +69,28 @@ constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
 
 // In creation order, which is also the stacking and keyboard order.
 // clang-format off
-const ControlLayout FolderOptionLayout{FolderOption, "Button", texts::FolderOptionText,
+const ControlLayout FolderOptionLayout{FolderOption, L"Button", texts::FolderOptionText,
                                    Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 25, 80, 17};
-const ControlLayout FileOptionLayout{FileOption, "Button", texts::FileOptionText,
+const ControlLayout FileOptionLayout{FileOption, L"Button", texts::FileOptionText,
                                  Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 42, 95, 23};
-const ControlLayout SelectionFrameLayout{SelectionFrame, "Static", "", Child | WS_CLIPSIBLINGS,
+const ControlLayout SelectionFrameLayout{SelectionFrame, L"Static", "", Child | WS_CLIPSIBLINGS,
                                      WS_EX_CLIENTEDGE, 10, 10, 105, 70};
-const ControlLayout PathFieldLayout{PathField, "Edit", "",
+const ControlLayout PathFieldLayout{PathField, L"Edit", "",
                                 Child | ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP,
                                 WS_EX_CLIENTEDGE, 120, 10, 260, 25};
-const ControlLayout WordFieldLayout{WordField, "Edit", "", Child | ES_AUTOHSCROLL | WS_TABSTOP,
+const ControlLayout WordFieldLayout{WordField, L"Edit", "", Child | ES_AUTOHSCROLL | WS_TABSTOP,
                                 WS_EX_CLIENTEDGE, 120, 35, 260, 25};
-const ControlLayout SelectButtonLayout{SelectButton, "Button", texts::SelectButtonText,
+const ControlLayout SelectButtonLayout{SelectButton, L"Button", texts::SelectButtonText,
                                    Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 10, 65, 25};
-const ControlLayout SearchButtonLayout{SearchButton, "Button", texts::SearchButtonText,
+const ControlLayout SearchButtonLayout{SearchButton, L"Button", texts::SearchButtonText,
                                    Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 37, 65, 25};
-const ControlLayout WebsiteButtonLayout{WebsiteButton, "Button", texts::WebsiteButtonText,
+const ControlLayout WebsiteButtonLayout{WebsiteButton, L"Button", texts::WebsiteButtonText,
                                     Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 75, 290, 300, 25};
 const ControlLayout ResultListLayout{
-    ResultList, WC_LISTVIEWA, "",
+    ResultList, WC_LISTVIEWW, "",
     Child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
     10, 120, 429, 150};
-const ControlLayout ResultFrameLayout{ResultFrame, "Button", texts::ResultFrameText,
+const ControlLayout ResultFrameLayout{ResultFrame, L"Button", texts::ResultFrameText,
                                   Child | BS_GROUPBOX, 0, 5, 105, 442, 175};
 // clang-format on
 
@@ -99,30 +102,31 @@ bool IsOptionStyle(DWORD style) {
 // An option directly after a control that is not an option starts a group of its own.
 HWND CreateControl(const ControlLayout& layout) {
   DWORD style = layout.style;
-  if (std::string_view(layout.className) == "Button" && IsOptionStyle(style)) {
+  if (std::wstring_view(layout.className) == L"Button" && IsOptionStyle(style)) {
     HWND last = GetWindow(State.window, GW_CHILD);
     if (last) last = GetWindow(last, GW_HWNDLAST);
     if (!last || !IsOptionButton(last)) style |= WS_GROUP;
   }
-  HWND control = CreateWindowExA(layout.exStyle, layout.className, layout.text, style, layout.x,
-                                 layout.y, layout.width, layout.height, State.window,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
-                                 GetModuleHandleA(nullptr), nullptr);
+  HWND control = CreateWindowExW(
+      layout.exStyle, layout.className, Widen(layout.text).c_str(), style, layout.x, layout.y,
+      layout.width, layout.height, State.window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleW(nullptr), nullptr);
   if (control && (style & WS_TABSTOP)) State.tabStops.push_back(control);
   if (control) {
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                  TRUE);
   }
   return control;
 }
 
 void AddColumn(HWND list, int position, const char* title, int width) {
-  LVCOLUMNA column{};
+  std::wstring text = Widen(title);
+  LVCOLUMNW column{};
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
   column.fmt = LVCFMT_LEFT;
   column.cx = width;
-  column.pszText = const_cast<char*>(title);
-  SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(position),
+  column.pszText = text.data();
+  SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(position),
                reinterpret_cast<LPARAM>(&column));
 }
 
@@ -138,7 +142,7 @@ void CreateControls() {
     CreateControl(*layout);
   }
   if (HWND list = CreateControl(ResultListLayout)) {
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     AddColumn(list, 0, texts::FileColumn, 140);
     AddColumn(list, 1, texts::LinesColumn, 500);
   }
@@ -180,7 +184,7 @@ int ListEventType(UINT code, LPARAM lParam) {
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // While being created, and while being destroyed at the end, nothing is reported.
-  if (window != State.window) return DefWindowProcA(window, message, wParam, lParam);
+  if (window != State.window) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
     case WM_COMMAND:
       if (lParam == 0 && HIWORD(wParam) == 1) {
@@ -227,22 +231,40 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     default: break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool RegisterWindowClass() {
-  WNDCLASSEXA windowClass{};
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = MainWindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource));
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IconResource));
   // The caption's small icon from its own drawing in the icon file, not the large one shrunk.
   windowClass.hIconSm = static_cast<HICON>(
-      LoadImageA(windowClass.hInstance, MAKEINTRESOURCEA(IconResource), IMAGE_ICON,
+      LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(IconResource), IMAGE_ICON,
                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   windowClass.lpszClassName = ClassName;
-  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// Without its window the program cannot be used: it says why in one line rather than ending
+// without a word.
+bool TellNoWindow() {
+  const DWORD error = GetLastError();
+  std::wstring text = Widen(texts::NoWindowMessage) + std::to_wstring(error);
+  wchar_t* reason = nullptr;
+  if (FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                         FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr) != 0) {
+    std::wstring_view said(reason);
+    while (!said.empty() && std::iswspace(said.back())) said.remove_suffix(1);
+    (text += L": ") += said;
+  }
+  if (reason) LocalFree(reason);
+  MessageBoxW(nullptr, text.c_str(), Widen(texts::WindowTitle).c_str(), MB_ICONERROR | MB_OK);
+  return false;
 }
 
 }  // namespace
@@ -258,10 +280,10 @@ bool IsTabStop(HWND control) {
 }
 
 bool IsOptionButton(HWND control) {
-  char className[16];
-  return GetClassNameA(control, className, sizeof className) > 0 &&
-         lstrcmpiA(className, "Button") == 0 &&
-         IsOptionStyle(static_cast<DWORD>(GetWindowLongA(control, GWL_STYLE)));
+  wchar_t className[16];
+  return GetClassNameW(control, className, static_cast<int>(std::size(className))) > 0 &&
+         lstrcmpiW(className, L"Button") == 0 &&
+         IsOptionStyle(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)));
 }
 
 }  // namespace win32
@@ -270,7 +292,7 @@ bool CreateMainWindow() {
   using namespace win32;
   if (State.window) return true;
   InitCommonControls();
-  if (!RegisterWindowClass()) return false;
+  if (!RegisterWindowClass()) return TellNoWindow();
 
   RECT frame{0, 0, ClientWidth, ClientHeight};
   AdjustWindowRect(&frame, WindowStyle, FALSE);
@@ -279,10 +301,10 @@ bool CreateMainWindow() {
   const int width = std::min<int>(frame.right - frame.left, screenWidth);
   const int height = std::min<int>(frame.bottom - frame.top, screenHeight);
 
-  HWND window = CreateWindowExA(0, ClassName, texts::WindowTitle, WindowStyle,
+  HWND window = CreateWindowExW(0, ClassName, Widen(texts::WindowTitle).c_str(), WindowStyle,
                                 (screenWidth - width) / 2, (screenHeight - height) / 2, width,
-                                height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!window) return false;
+                                height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!window) return TellNoWindow();
   State.window = window;
   ShowWindow(window, SW_SHOWNORMAL);
 

@@ -26,7 +26,7 @@ HACCEL NavigationTable() {
       {FVIRTKEY | FSHIFT, VK_TAB, PreviousControlCommand},
   };
   static const std::unique_ptr<std::remove_pointer_t<HACCEL>, TableDeleter> table(
-      CreateAcceleratorTableA(entries, static_cast<int>(std::size(entries))));
+      CreateAcceleratorTableW(entries, static_cast<int>(std::size(entries))));
   return table.get();
 }
 
