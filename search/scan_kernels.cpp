@@ -74,6 +74,16 @@ size_t FindEndPortable(const char* text, size_t size) {
   return size;
 }
 
+size_t NarrowAsciiPortable(const char* units, size_t count, bool bigEndian, char* out) {
+  const size_t low = bigEndian ? 1 : 0;
+  for (size_t i = 0; i < count; ++i) {
+    const char value = units[2 * i + low];
+    if (units[2 * i + 1 - low] != 0 || static_cast<uint8_t>(value) >= 0x80) return i;
+    out[i] = value;
+  }
+  return count;
+}
+
 }  // namespace
 
 Needle PrepareNeedle(std::string_view word) {
@@ -92,8 +102,9 @@ Needle PrepareNeedle(std::string_view word) {
   return needle;
 }
 
-const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable,
-                                 FindThenCount<FindPortable, CountTerminatorsPortable>,
-                                 FindEndPortable};
+const Kernels PortableKernels = {
+    "portable",        FindPortable,
+    CountEndsPortable, FindThenCount<FindPortable, CountTerminatorsPortable>,
+    FindEndPortable,   NarrowAsciiPortable};
 
 }  // namespace sucholin::scan

@@ -34,6 +34,9 @@ struct Kernels {
                          bool& sawCR);
   // Position of the first CR, LF or NUL in text[0, size), or size.
   size_t (*findEnd)(const char* text, size_t size);
+  // Writes the leading UTF-16 units below 0x80 of units[0, 2 count) as one byte each to out;
+  // answers how many there were.
+  size_t (*narrowAscii)(const char* units, size_t count, bool bigEndian, char* out);
 };
 
 // findCounting for kernels without a pass of their own: the search, then a count up to its place.
@@ -51,6 +54,8 @@ extern const Kernels PortableKernels;
 
 // The kernels this CPU can run, fastest first; the portable ones come last.
 std::span<const Kernels> KernelChoices();
+// Every kernel this build holds, the ones this CPU cannot run included.
+std::span<const Kernels> KernelsBuilt();
 
 // Finds a word in time linear in the word's and the text's length, whatever their bytes. A short
 // word goes to the vector filter alone: its candidates cost at most ShortWord bytes to compare.
