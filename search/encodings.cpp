@@ -1,4 +1,4 @@
-// The forms a word is searched in, and UTF-16 files read as UTF-8.
+// The forms a word is searched in, and UTF-16 files turned into bytes.
 #include <algorithm>
 #include <optional>
 
@@ -52,6 +52,17 @@ std::optional<char> Cp1252Byte(char32_t c) {
   return static_cast<char>(0x80 + (at - std::begin(Cp1252High)));
 }
 
+// Writes the unit's bytes as Utf16Decoder gives them; answers how many.
+size_t PutUnit(char16_t unit, char* to) {
+  if (unit < 0x100 && (unit & 0xE0) != 0x80) {
+    to[0] = static_cast<char>(unit);
+    return 1;
+  }
+  to[0] = static_cast<char>(0x80 | unit >> 12);
+  for (int i = 1; i < 4; ++i) to[i] = static_cast<char>(0x90 | (unit >> (12 - 4 * i) & 0xF));
+  return 4;
+}
+
 }  // namespace
 
 bool IsUtf8(std::string_view text) {
@@ -68,51 +79,31 @@ WordForms FormsOf(std::string_view word) {
   }
   forms.eightBit.emplace_back(word);
   if (!IsUtf8(word)) return forms;
-  forms.wide.emplace_back(word);
   std::string cp1252;
+  std::string& wide = forms.wide.emplace_back();
+  bool inCp1252 = true;
   for (size_t i = 0; i < word.size();) {
-    const std::optional<char> byte = Cp1252Byte(*DecodeUtf8(word, i));
-    if (!byte) return forms;
-    cp1252 += *byte;
+    const char32_t c = *DecodeUtf8(word, i);
+    const std::optional<char> byte = Cp1252Byte(c);
+    inCp1252 = inCp1252 && byte;
+    if (byte) cp1252 += *byte;
+    char bytes[8];
+    size_t length = 0;
+    if (c < 0x10000) {
+      length = PutUnit(static_cast<char16_t>(c), bytes);
+    } else {
+      length = PutUnit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), bytes);
+      length += PutUnit(static_cast<char16_t>(0xDC00 + (c & 0x3FF)), bytes + length);
+    }
+    wide.append(bytes, length);
   }
-  if (cp1252 != word) forms.eightBit.push_back(std::move(cp1252));
+  if (inCp1252 && cp1252 != word) forms.eightBit.push_back(std::move(cp1252));
   return forms;
 }
 
-void Utf16Decoder::Put(char16_t unit, char*& to) {
-  const auto put = [&](uint32_t byte) { *to++ = static_cast<char>(byte); };
-  if (high != 0) {
-    const char16_t first = high;
-    high = 0;
-    if (unit >= 0xDC00 && unit < 0xE000) {
-      const uint32_t c = 0x10000 + ((first - 0xD800u) << 10) + (unit - 0xDC00u);
-      put(0xF0 | c >> 18);
-      put(0x80 | (c >> 12 & 0x3F));
-      put(0x80 | (c >> 6 & 0x3F));
-      put(0x80 | (c & 0x3F));
-      return;
-    }
-    put(0xFF);
-  }
-  if (unit < 0x80) {
-    put(unit);
-  } else if (unit < 0x800) {
-    put(0xC0 | unit >> 6);
-    put(0x80 | (unit & 0x3Fu));
-  } else if (unit >= 0xD800 && unit < 0xDC00) {
-    high = unit;
-  } else if (unit < 0xE000 && unit >= 0xDC00) {
-    put(0xFF);
-  } else {
-    put(0xE0 | unit >> 12);
-    put(0x80 | (unit >> 6 & 0x3Fu));
-    put(0x80 | (unit & 0x3Fu));
-  }
-}
-
 std::string_view Utf16Decoder::Decode(std::string_view bytes) {
-  // Each unit gives at most three bytes; one more where a surrogate from before is settled.
-  out.resize(std::max(out.size(), 3 * (bytes.size() / 2 + 1) + 1));
+  // Each unit gives at most four bytes.
+  out.resize(std::max(out.size(), 2 * bytes.size() + 4));
   char* to = out.data();
   const auto unitAt = [&](char a, char b) {
     const auto first = static_cast<uint8_t>(a);
@@ -121,22 +112,17 @@ std::string_view Utf16Decoder::Decode(std::string_view bytes) {
   };
   size_t i = 0;
   if (oddByte && !bytes.empty()) {
-    Put(unitAt(*oddByte, bytes[0]), to);
+    to += PutUnit(unitAt(*oddByte, bytes[0]), to);
     oddByte.reset();
     i = 1;
   }
-  // Runs of units below 0x80 go to the vector kernel, the others one by one.
-  bool ascii = true;
+  // The vector kernel stops at each unit it does not take, which goes its own way.
   while (bytes.size() - i >= 2) {
-    if (ascii && high == 0) {
-      const size_t n = kernels.narrowAscii(bytes.data() + i, (bytes.size() - i) / 2, bigEndian, to);
-      i += 2 * n;
-      to += n;
-      if (bytes.size() - i < 2) break;
-    }
-    const char16_t unit = unitAt(bytes[i], bytes[i + 1]);
-    Put(unit, to);
-    ascii = unit < 0x80;
+    const size_t n = kernels.narrowLatin(bytes.data() + i, (bytes.size() - i) / 2, bigEndian, to);
+    i += 2 * n;
+    to += n;
+    if (bytes.size() - i < 2) break;
+    to += PutUnit(unitAt(bytes[i], bytes[i + 1]), to);
     i += 2;
   }
   if (i < bytes.size()) oddByte = bytes[i];

@@ -16,8 +16,8 @@ namespace sucholin::scan {
 
 // The bytes a word is looked for as. In a file without a UTF-16 mark: the word's UTF-8 and, where
 // every character has one, its code page 1252 bytes; a word that is not UTF-8, its bytes alone.
-// In a UTF-16 file, whose units are read as UTF-8: the word's UTF-8, none if it is not UTF-8.
-// A word holding a line end is in no line, so it has no form at all.
+// In a UTF-16 file: its units as Utf16Decoder gives them, none if it is not UTF-8. A word holding
+// a line end is in no line, so it has no form at all.
 struct WordForms {
   std::vector<std::string> eightBit;
   std::vector<std::string> wide;  // one form or none
@@ -27,22 +27,21 @@ WordForms FormsOf(std::string_view word);
 // Whether text is well-formed UTF-8 (no overlong forms, surrogates or values beyond U+10FFFF).
 bool IsUtf8(std::string_view text);
 
-// UTF-16 units after the byte-order mark, turned into UTF-8 block by block. A line end stays the
-// byte it is; an unpaired surrogate becomes 0xFF, which no UTF-8 text holds. So the lines and a
-// UTF-8 word's places in them are those of the units.
+// UTF-16 units after the byte-order mark, turned into bytes block by block: an ASCII unit or a
+// Latin-1 letter is its own byte; any other unit four bytes, a lead from 0x80 to 0x8F and three
+// from 0x90 to 0x9F, which no such unit is. Every unit's bytes start apart from the others' and a
+// line end stays its byte, so the lines, and the places of a word turned the same way, are those
+// of the units; German text goes through the vector kernel whole.
 class Utf16Decoder {
  public:
   explicit Utf16Decoder(bool bigEndian) : bigEndian(bigEndian) {}
-  // The UTF-8 of the units that bytes complete; valid until the next call.
+  // The bytes of the units that bytes complete; valid until the next call.
   std::string_view Decode(std::string_view bytes);
 
  private:
-  void Put(char16_t unit, char*& out);
-
   const Kernels& kernels = KernelChoices().front();
   const bool bigEndian;
   std::optional<char> oddByte;  // a unit's first byte, at the end of the last block
-  char16_t high = 0;            // a high surrogate, waiting for its low one
   std::vector<char> out;
 };
 

@@ -34,9 +34,10 @@ struct Kernels {
                          bool& sawCR);
   // Position of the first CR, LF or NUL in text[0, size), or size.
   size_t (*findEnd)(const char* text, size_t size);
-  // Writes the leading UTF-16 units below 0x80 of units[0, 2 count) as one byte each to out;
-  // answers how many there were.
-  size_t (*narrowAscii)(const char* units, size_t count, bool bigEndian, char* out);
+  // Writes the leading UTF-16 units of units[0, 2 count) that are ASCII or Latin-1 letters (below
+  // 0x100, but not 0x80 to 0x9F) as one byte each to out; answers how many there were. out has room
+  // for count bytes, which may all be written.
+  size_t (*narrowLatin)(const char* units, size_t count, bool bigEndian, char* out);
 };
 
 // findCounting for kernels without a pass of their own: the search, then a count up to its place.

@@ -152,23 +152,31 @@ size_t FindEndSse2(const char* text, size_t size) {
   return size;
 }
 
-// A unit below 0x80 has no bit set but its low seven; loaded as a little-endian lane, a big-endian
-// unit has them in the lane's high byte.
-size_t NarrowAsciiSse2(const char* units, size_t count, bool bigEndian, char* out) {
-  const __m128i others = _mm_set1_epi16(static_cast<short>(bigEndian ? 0x80FF : 0xFF80));
+// 0xFFFF in each 16-bit lane that is ASCII or a Latin-1 letter: below 0x100, not 0x80 to 0x9F.
+__m128i LatinUnits(__m128i x) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i below = _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(-256)), zero);
+  const __m128i controls =
+      _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(0xE0)), _mm_set1_epi16(0x80));
+  return _mm_andnot_si128(controls, below);
+}
+
+// Each step stores all 16 bytes and answers up to the first unit that is not such.
+size_t NarrowLatinSse2(const char* units, size_t count, bool bigEndian, char* out) {
+  const auto load = [&](size_t at) {
+    const __m128i x = Load16(units + at);
+    return bigEndian ? _mm_or_si128(_mm_srli_epi16(x, 8), _mm_slli_epi16(x, 8)) : x;
+  };
   size_t i = 0;
   for (; i + 16 <= count; i += 16) {
-    __m128i a = Load16(units + 2 * i);
-    __m128i b = Load16(units + 2 * i + 16);
-    const __m128i outside = _mm_and_si128(_mm_or_si128(a, b), others);
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(outside, _mm_setzero_si128())) != 0xFFFF) break;
-    if (bigEndian) {
-      a = _mm_srli_epi16(a, 8);
-      b = _mm_srli_epi16(b, 8);
-    }
+    const __m128i a = load(2 * i);
+    const __m128i b = load(2 * i + 16);
+    const auto latin =
+        static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(LatinUnits(a), LatinUnits(b))));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(a, b));
+    if (latin != 0xFFFF) return i + static_cast<size_t>(std::countr_zero(~latin));
   }
-  return i + PortableKernels.narrowAscii(units + 2 * i, count - i, bigEndian, out + i);
+  return i + PortableKernels.narrowLatin(units + 2 * i, count - i, bigEndian, out + i);
 }
 
 // ---- AVX2 ----
@@ -356,9 +364,9 @@ size_t FastestUsable() {
 
 const Kernels All[] = {
     {"avx2", FindAvx2, CountEndsAvx2, FindThenCount<FindAvx2, CountTerminatorsAvx2>, FindEndAvx2,
-     NarrowAsciiSse2},
+     NarrowLatinSse2},
     {"sse2", FindSse2, CountEndsSse2, FindThenCount<FindSse2, CountTerminatorsSse2>, FindEndSse2,
-     NarrowAsciiSse2},
+     NarrowLatinSse2},
     PortableKernels};
 
 }  // namespace

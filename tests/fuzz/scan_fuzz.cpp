@@ -15,7 +15,7 @@ namespace {
 
 // The characters files are made of, in each encoding; 0xD800 is a surrogate without its pair.
 constexpr char32_t Alphabet[16] = {
-    'a',       'a',       'a',       'b',       'b',           '\r',   '\n', 0,
+    'a',       U'\u0085', 'a',       'b',       'b',           '\r',   '\n', 0,
     U'\u00FC', U'\u20AC', U'\u00DF', U'\u03A9', U'\U0001D11E', 0xD800, 'a',  'b'};
 
 struct Encoded {
@@ -43,7 +43,7 @@ void Append(Encoded& text, char32_t c) {
     text.utf16.append({static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
                        static_cast<char16_t>(0xDC00 + (c & 0x3FF))});
   }
-  const bool own = c < 0x100 || c == U'\u20AC';
+  const bool own = c < 0x80 || (c >= 0xA0 && c < 0x100) || c == U'\u20AC';
   text.cp1252 += own ? static_cast<char>(c == U'\u20AC' ? 0x80 : c) : '?';
   text.inCp1252 = text.inCp1252 && own;
 }
