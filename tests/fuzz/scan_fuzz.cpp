@@ -2,7 +2,6 @@
 // row, the same hits.
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,39 +12,46 @@ using namespace sucholin;
 
 namespace {
 
-// The characters files are made of, in each encoding; 0xD800 is a surrogate without its pair.
-constexpr char32_t Alphabet[16] = {
-    'a',       U'\u0085', 'a',       'b',       'b',           '\r',   '\n', 0,
-    U'\u00FC', U'\u20AC', U'\u00DF', U'\u03A9', U'\U0001D11E', 0xD800, 'a',  'b'};
+// The characters files are made of, in each encoding ("" in code page 1252: it has none). The
+// surrogate has no pair; in UTF-8 its bytes are no text.
+struct Char {
+  std::string_view utf8, cp1252;
+  std::u16string_view utf16;
+};
+constexpr Char Alphabet[16] = {{"a", "a", u"a"},
+                               {"\u0085", "", u"\u0085"},
+                               {"a", "a", u"a"},
+                               {"b", "b", u"b"},
+                               {"b", "b", u"b"},
+                               {"\r", "\r", u"\r"},
+                               {"\n", "\n", u"\n"},
+                               {{"\0", 1}, {"\0", 1}, {u"\0", 1}},
+                               {"\u00FC", "\xFC", u"\u00FC"},
+                               {"\u20AC", "\x80", u"\u20AC"},
+                               {"\u00DF", "\xDF", u"\u00DF"},
+                               {"\u03A9", "", u"\u03A9"},
+                               {"\U0001D11E", "", u"\U0001D11E"},
+                               {"\xED\xA0\x80", "", u"\xD800"},
+                               {"a", "a", u"a"},
+                               {"b", "b", u"b"}};
 
+// Characters in each encoding; cp1252 has "?" for those it has not, and tells whether all had one.
 struct Encoded {
   std::string utf8, cp1252;
   std::u16string utf16;
-  bool inCp1252 = true;  // every character has a code page 1252 byte
+  bool inCp1252 = true;
+  bool valid = true;  // no lone surrogate
 };
-
-void Append(Encoded& text, char32_t c) {
-  if (c < 0x80) {
-    text.utf8 += static_cast<char>(c);
-  } else if (c < 0x800) {
-    text.utf8.append({static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))});
-  } else if (c < 0x10000) {
-    text.utf8.append({static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                      static_cast<char>(0x80 | (c & 0x3F))});
-  } else {
-    text.utf8.append({static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-                      static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                      static_cast<char>(0x80 | (c & 0x3F))});
+Encoded Encode(const std::vector<const Char*>& chars) {
+  Encoded text;
+  for (const Char* c : chars) {
+    text.utf8 += c->utf8;
+    text.utf16 += c->utf16;
+    text.cp1252 += c->cp1252.empty() ? "?" : c->cp1252;
+    text.inCp1252 = text.inCp1252 && !c->cp1252.empty();
+    text.valid = text.valid && c->utf16 != u"\xD800";
   }
-  if (c < 0x10000) {
-    text.utf16 += static_cast<char16_t>(c);
-  } else {
-    text.utf16.append({static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
-                       static_cast<char16_t>(0xDC00 + (c & 0x3FF))});
-  }
-  const bool own = c < 0x80 || (c >= 0xA0 && c < 0x100) || c == U'\u20AC';
-  text.cp1252 += own ? static_cast<char>(c == U'\u20AC' ? 0x80 : c) : '?';
-  text.inCp1252 = text.inCp1252 && own;
+  return text;
 }
 
 }  // namespace
@@ -57,50 +63,38 @@ void Append(Encoded& text, char32_t c) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 5) return 0;
   constexpr size_t Most = 512;
-  std::vector<char32_t> chars;
+  std::vector<const Char*> chars;
   for (size_t i = 4; i < size && chars.size() < Most; ++i) {
     if (data[i] >= 0xF0 && !chars.empty()) {
       chars.insert(chars.end(), std::min<size_t>((data[i] - 0xEFu) * 8, Most - chars.size()),
                    chars.back());
     } else {
-      chars.push_back(Alphabet[data[i] & 0x0F]);
+      chars.push_back(&Alphabet[data[i] & 0x0F]);
     }
   }
-  Encoded content;
-  for (const char32_t c : chars) Append(content, c);
+  const Encoded content = Encode(chars);
   const size_t from = (data[1] * 256u + data[2]) % (chars.size() + 1);
-  std::vector<char32_t> wordChars(
-      chars.begin() + static_cast<ptrdiff_t>(from),
-      chars.begin() + static_cast<ptrdiff_t>(std::min(chars.size(), from + 1 + data[0] % 64)));
+  const auto first = chars.begin() + static_cast<ptrdiff_t>(from);
+  std::vector<const Char*> wordChars(first, first + static_cast<ptrdiff_t>(std::min<size_t>(
+                                                        chars.size() - from, 1 + data[0] % 64)));
   if ((data[0] & 0x80) != 0 && !wordChars.empty())
-    wordChars.back() = Alphabet[(data[0] >> 2) & 0x0F];
-  Encoded word;
-  for (const char32_t c : wordChars) Append(word, c);
-  // A lone surrogate makes the word no UTF-8: it is searched as its bytes alone.
-  const bool valid = std::find(wordChars.begin(), wordChars.end(), 0xD800) == wordChars.end();
-  const testing::Word forms{word.utf8, valid && word.inCp1252 ? word.cp1252 : "",
-                            valid ? word.utf16 : u""};
+    wordChars.back() = &Alphabet[(data[0] >> 2) & 0x0F];
+  const Encoded word = Encode(wordChars);
+  // A word with a lone surrogate is no UTF-8: it is searched as its bytes alone.
+  const testing::Word forms{word.utf8, word.valid && word.inCp1252 ? word.cp1252 : "",
+                            word.valid ? word.utf16 : u""};
 
   const int encoding = data[3] & 3;
   std::string file = encoding == 0 ? content.cp1252 : content.utf8;
-  if (encoding >= 2) {
-    const bool big = encoding == 3;
-    file = big ? "\xFE\xFF" : "\xFF\xFE";
-    for (const char16_t unit : content.utf16) {
-      const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-      file.append({big ? high : low, big ? low : high});
-    }
-  }
+  if (encoding >= 2) file = testing::Utf16File(content.utf16, encoding == 3);
   if ((data[3] & 4) != 0) file += 'a';
   const size_t block = 1 + static_cast<size_t>(data[3] >> 3) * (data[3] >> 3);
 
   // Each block in a buffer of exactly its size, so that a read beyond it is seen.
   scan::FileScan scan(word.utf8, "f");
   for (size_t at = 0; at <= file.size(); at += block) {
-    const std::string part = file.substr(at, block);
-    const auto copy = std::make_unique<char[]>(part.size());
-    std::copy(part.begin(), part.end(), copy.get());
-    scan.Feed({copy.get(), part.size()});
+    const std::string_view part = std::string_view(file).substr(at, block);
+    scan.Feed({testing::ExactCopy(part).get(), part.size()});
   }
   if (scan.Finish() != testing::LineLoopRow(file, forms, "f")) std::abort();
   return 0;

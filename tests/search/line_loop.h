@@ -4,12 +4,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "search/file_scan.h"
-#include "tests/search/guarded_copy.h"
 
 namespace sucholin::testing {
 
@@ -62,14 +62,32 @@ inline std::string LineLoopRow(std::string_view file, const Word& word, std::str
   return hits.empty() ? "" : std::string(name) + "\n" + hits;
 }
 
-// The row of a file scanned from memory in blocks of the given size, each copied between
-// unreadable pages, so that a read beyond a block faults; an empty block comes last.
+// A UTF-16 file of these units, with its mark.
+inline std::string Utf16File(std::u16string_view units, bool big) {
+  std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : units) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes.append({big ? high : low, big ? low : high});
+  }
+  return bytes;
+}
+
+// The bytes in a heap block of exactly their size, where AddressSanitizer sees a read beyond them.
+inline std::unique_ptr<char[]> ExactCopy(std::string_view bytes) {
+  auto copy = std::make_unique<char[]>(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), copy.get());
+  return copy;
+}
+
+// The row of a file scanned from memory in blocks of the given size, each an exact copy, and an
+// empty block last.
 inline std::string ScanInBlocks(std::string_view file, std::string_view word, size_t block) {
   scan::FileScan scan(word, "f");
-  for (size_t at = 0; at < file.size(); at += block) {
-    scan.Feed(GuardedCopy(file.substr(at, block)).View());
+  for (size_t at = 0; at <= file.size(); at += block) {
+    const std::string_view part = file.substr(at, block);
+    scan.Feed({ExactCopy(part).get(), part.size()});
   }
-  scan.Feed(GuardedCopy({}).View());
+  scan.Feed({ExactCopy({}).get(), 0});
   return std::string(scan.Finish());
 }
 
