@@ -18,22 +18,14 @@ struct Char {
   std::string_view utf8, cp1252;
   std::u16string_view utf16;
 };
-constexpr Char Alphabet[16] = {{"a", "a", u"a"},
-                               {"\u0085", "", u"\u0085"},
-                               {"a", "a", u"a"},
-                               {"b", "b", u"b"},
-                               {"b", "b", u"b"},
-                               {"\r", "\r", u"\r"},
-                               {"\n", "\n", u"\n"},
-                               {{"\0", 1}, {"\0", 1}, {u"\0", 1}},
-                               {"\u00FC", "\xFC", u"\u00FC"},
-                               {"\u20AC", "\x80", u"\u20AC"},
-                               {"\u00DF", "\xDF", u"\u00DF"},
-                               {"\u03A9", "", u"\u03A9"},
-                               {"\U0001D11E", "", u"\U0001D11E"},
-                               {"\xED\xA0\x80", "", u"\xD800"},
-                               {"a", "a", u"a"},
-                               {"b", "b", u"b"}};
+// clang-format off
+constexpr Char Alphabet[16] = {
+    {"a", "a", u"a"}, {"\u0085", "", u"\u0085"}, {"a", "a", u"a"}, {"b", "b", u"b"},
+    {"b", "b", u"b"}, {"\r", "\r", u"\r"}, {"\n", "\n", u"\n"}, {{"\0", 1}, {"\0", 1}, {u"\0", 1}},
+    {"\u00FC", "\xFC", u"\u00FC"}, {"\u20AC", "\x80", u"\u20AC"}, {"\u00DF", "\xDF", u"\u00DF"},
+    {"\u03A9", "", u"\u03A9"}, {"\U0001D11E", "", u"\U0001D11E"}, {"\xED\xA0\x80", "", u"\xD800"},
+    {"a", "a", u"a"}, {"b", "b", u"b"}};
+// clang-format on
 
 // Characters in each encoding; cp1252 has "?" for those it has not, and tells whether all had one.
 struct Encoded {
