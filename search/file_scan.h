@@ -34,7 +34,7 @@ bool IsUtf8(std::string_view text);
 // of the units; German text goes through the vector kernel whole.
 class Utf16Decoder {
  public:
-  explicit Utf16Decoder(bool bigEndian) : bigEndian(bigEndian) {}
+  explicit Utf16Decoder(bool big) : bigEndian(big) {}
   // The bytes of the units that bytes complete; valid until the next call.
   std::string_view Decode(std::string_view bytes);
 
@@ -71,7 +71,7 @@ class HitScanner {
  public:
   // forms (one or two, none empty) must outlive the scanner. From the first hit on, row holds
   // the name, a line feed and the hit line numbers.
-  HitScanner(const std::vector<std::string>& forms, std::string_view name, RowText& row);
+  HitScanner(const std::vector<std::string>& forms, std::string_view rowName, RowText& rowText);
 
   void ScanBlock(std::string_view block);
 
@@ -102,7 +102,7 @@ class HitScanner {
 // and hands the rest to the scanner of that encoding.
 class FileScan {
  public:
-  FileScan(std::string_view word, std::string_view name);
+  FileScan(std::string_view word, std::string_view rowName);
   FileScan(const FileScan&) = delete;
   FileScan& operator=(const FileScan&) = delete;
 

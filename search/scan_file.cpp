@@ -25,8 +25,9 @@ void RowText::Grow(size_t more) {
   capacity = grown;
 }
 
-HitScanner::HitScanner(const std::vector<std::string>& forms, std::string_view name, RowText& row)
-    : kernels(KernelChoices().front()), next(forms.size(), Unknown), name(name), row(row) {
+HitScanner::HitScanner(const std::vector<std::string>& forms, std::string_view rowName,
+                       RowText& rowText)
+    : kernels(KernelChoices().front()), next(forms.size(), Unknown), name(rowName), row(rowText) {
   finders.reserve(forms.size());
   for (const std::string& form : forms) {
     finders.emplace_back(form);
@@ -120,8 +121,8 @@ void HitScanner::ScanBlock(std::string_view block) {
   }
 }
 
-FileScan::FileScan(std::string_view word, std::string_view name)
-    : forms(FormsOf(word)), name(name) {}
+FileScan::FileScan(std::string_view word, std::string_view rowName)
+    : forms(FormsOf(word)), name(rowName) {}
 
 // A UTF-16 mark is no part of line 1; a file of one byte has none.
 void FileScan::Begin() {

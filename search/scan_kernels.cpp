@@ -12,12 +12,12 @@ namespace {
 constexpr std::array<uint8_t, 256> MakeCommonness() {
   std::array<uint8_t, 256> rank{};
   for (auto& r : rank) r = 255;  // control bytes
-  for (int c = 0x21; c < 0x7F; ++c) rank[c] = 160;
+  for (size_t c = 0x21; c < 0x7F; ++c) rank[c] = 160;
   // Letters beyond ASCII: in UTF-8 text the lead bytes C2 and C3 come with every accented Latin
   // letter, the bytes after a lead about as often as capitals; in code page 1252 text the letters
   // from C0 on about as often.
-  for (int c = 0x80; c < 0xC0; ++c) rank[c] = 120;
-  for (int c = 0xC0; c < 0x100; ++c) rank[c] = 130;
+  for (size_t c = 0x80; c < 0xC0; ++c) rank[c] = 120;
+  for (size_t c = 0xC0; c < 0x100; ++c) rank[c] = 130;
   rank[0xC2] = 45;
   rank[0xC3] = 45;
   constexpr char Letters[] = "enitrasodhlucmgpbfwkyvzjxq";
@@ -25,7 +25,7 @@ constexpr std::array<uint8_t, 256> MakeCommonness() {
     rank[static_cast<uint8_t>(Letters[i])] = static_cast<uint8_t>(10 + i);
     rank[static_cast<uint8_t>(Letters[i] - 'a' + 'A')] = static_cast<uint8_t>(80 + i);
   }
-  for (int c = '0'; c <= '9'; ++c) rank[c] = 60;
+  for (size_t c = '0'; c <= '9'; ++c) rank[c] = 60;
   constexpr char Punctuation[] = ",.-\"'()";
   for (int i = 0; Punctuation[i] != '\0'; ++i) rank[static_cast<uint8_t>(Punctuation[i])] = 50;
   rank[' '] = 0;

@@ -114,7 +114,7 @@ uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
   __m128i anyCR = _mm_setzero_si128();
   size_t i = 0;
   while (i + 16 <= size) {
-    const size_t groupEnd = std::min(size, i + 255 * 16);
+    const size_t groupEnd = std::min(size, i + size_t{255} * 16);
     __m128i counts = _mm_setzero_si128();
     for (; i + 16 <= groupEnd; i += 16) {
       const __m128i x = Load16(text + i);
@@ -275,7 +275,7 @@ SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR
   size_t i = 32;
   while (i + 32 <= size) {
     // Byte counters hold at most 255, so they are summed up after at most 255 chunks each.
-    const size_t groupEnd = std::min(size, i + 2 * 255 * 32);
+    const size_t groupEnd = std::min(size, i + size_t{2} * 255 * 32);
     __m256i counts0 = _mm256_setzero_si256();
     __m256i counts1 = _mm256_setzero_si256();
     for (; i + 64 <= groupEnd; i += 64) {
@@ -303,7 +303,7 @@ SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool&
   __m256i anyCR = _mm256_setzero_si256();
   size_t i = 0;
   while (i + 64 <= size) {
-    const size_t groupEnd = std::min(size, i + 255 * 64);
+    const size_t groupEnd = std::min(size, i + size_t{255} * 64);
     __m256i counts0 = _mm256_setzero_si256();
     __m256i counts1 = _mm256_setzero_si256();
     for (; i + 64 <= groupEnd; i += 64) {

@@ -1,6 +1,6 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
 // EIO once the file's first 4096 bytes have been read.
-#define _GNU_SOURCE
+#define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>

@@ -22,7 +22,7 @@ std::string TextOf(HWND w) {
 }
 
 struct Win32Dialog : OpenDialog {
-  explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
+  explicit Win32Dialog(HWND open) : dialog(open) {}
   HWND dialog;
 
   // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
