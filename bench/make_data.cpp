@@ -1,10 +1,12 @@
-// Writes the benchmark data into a folder: LF-only German-like text with a rare word in it, and
-// two texts that nearly match a long word everywhere.
-//   a.txt  1 GiB, the word in a handful of lines
+// Writes the benchmark data into a folder: LF-only German-like text with two rare words in it, one
+// with an umlaut, and two texts that nearly match a long word everywhere.
+//   a.txt  1 GiB, the words in a handful of lines
 //   b/     2,000 files of 50 KiB named *.txt, the word in a few of them
 //   c.txt  512 MiB without any line end, the word twice
 //   d.txt  1 MiB of a, for a word of 99,999 a and one b
 //   e.txt  64 MiB of lines of 2,047 a, for a word of 2,048 a
+//   f.txt  1 GiB of text as a.txt, in UTF-16 LE with its mark
+//   g.txt  512 MiB of UTF-16 LE without any line end
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr std::string_view Word = "Brombeerhecke";
+constexpr std::string_view UmlautWord = "Brombeerh\u00FCgel";
 // clang-format off
 constexpr std::string_view Vocabulary[] = {
     "der", "die", "das", "und", "nicht", "mit", "auf", "für", "ist", "ein", "eine", "sich", "dem",
@@ -54,18 +57,35 @@ void AppendLine(std::string& out, Random& random, bool withWord, char end) {
   const size_t wordAt = random.Below(words);
   for (size_t i = 0; i < words; ++i) {
     if (i > 0) out += ' ';
-    out += withWord && i == wordAt ? Word : Vocabulary[random.Below(VocabularySize)];
+    if (withWord && i == wordAt) {
+      out += random.Below(2) == 0 ? Word : UmlautWord;
+    } else {
+      out += Vocabulary[random.Below(VocabularySize)];
+    }
   }
   out += end;
 }
 
-// Writes size bytes of lines; the word goes into the lines that start after each of the marks.
-bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEvery,
-               Random& random) {
+// UTF-16 LE of UTF-8 text whose characters all lie below U+0800, as the vocabulary's do.
+std::string Utf16Le(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned c = static_cast<uint8_t>(text[i]);
+    if (c >= 0xC0) c = (c & 0x1F) << 6 | (static_cast<uint8_t>(text[++i]) & 0x3F);
+    out += static_cast<char>(c & 0xFF);
+    out += static_cast<char>(c >> 8);
+  }
+  return out;
+}
+
+// Writes size bytes of lines, in UTF-8 or UTF-16 LE (wide); the words go into the lines that
+// start after each of the marks.
+bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEvery, Random& random,
+               bool wide = false) {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
   std::string chunk;
-  uint64_t written = 0;
+  uint64_t written = wide ? std::fwrite("\xFF\xFE", 1, 2, file) : 0;
   uint64_t nextWord = wordEvery / 2;
   while (written < size) {
     chunk.clear();
@@ -74,9 +94,11 @@ bool WriteText(const std::string& path, uint64_t size, char end, uint64_t wordEv
       if (withWord) nextWord += wordEvery;
       AppendLine(chunk, random, withWord, end);
     }
+    if (wide) chunk = Utf16Le(chunk);
     if (written + chunk.size() > size) {
       chunk.resize(size - written);
-      chunk.back() = end == '\n' ? '\n' : '.';
+      chunk[chunk.size() - (wide ? 2 : 1)] = end == '\n' ? '\n' : '.';
+      if (wide) chunk.back() = '\0';
     }
     std::fwrite(chunk.data(), 1, chunk.size(), file);
     written += chunk.size();
@@ -113,6 +135,10 @@ int main(int argc, char** argv) {
   ok = ok && WriteRepeated(folder + "/d.txt", std::string(1 << 20, 'a'), 1);
   ok = ok &&
        WriteRepeated(folder + "/e.txt", std::string(2047, 'a') + '\n', (size_t{64} << 20) / 2048);
+  ok = ok &&
+       WriteText(folder + "/f.txt", uint64_t{1} << 30, '\n', uint64_t{150} << 20, random, true);
+  ok = ok &&
+       WriteText(folder + "/g.txt", uint64_t{512} << 20, ' ', uint64_t{256} << 20, random, true);
   if (!ok) std::fprintf(stderr, "sucholin-bench-data: cannot write into %s\n", folder.c_str());
   return ok ? 0 : 1;
 }

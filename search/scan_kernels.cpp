@@ -11,8 +11,15 @@ namespace {
 // test the two rarest bytes of the word and seldom has to compare the whole word.
 constexpr std::array<uint8_t, 256> MakeCommonness() {
   std::array<uint8_t, 256> rank{};
-  for (auto& r : rank) r = 255;  // control bytes and bytes above 127
+  for (auto& r : rank) r = 255;  // control bytes
   for (size_t c = 0x21; c < 0x7F; ++c) rank[c] = 160;
+  // Letters beyond ASCII: in UTF-8 text the lead bytes C2 and C3 come with every accented Latin
+  // letter, the bytes after a lead about as often as capitals; in code page 1252 text the letters
+  // from C0 on about as often.
+  for (size_t c = 0x80; c < 0xC0; ++c) rank[c] = 120;
+  for (size_t c = 0xC0; c < 0x100; ++c) rank[c] = 130;
+  rank[0xC2] = 45;
+  rank[0xC3] = 45;
   constexpr char Letters[] = "enitrasodhlucmgpbfwkyvzjxq";
   for (int i = 0; Letters[i] != '\0'; ++i) {
     rank[static_cast<uint8_t>(Letters[i])] = static_cast<uint8_t>(10 + i);
@@ -74,6 +81,16 @@ size_t FindEndPortable(const char* text, size_t size) {
   return size;
 }
 
+size_t NarrowLatinPortable(const char* units, size_t count, bool bigEndian, char* out) {
+  const size_t low = bigEndian ? 1 : 0;
+  for (size_t i = 0; i < count; ++i) {
+    const auto value = static_cast<uint8_t>(units[2 * i + low]);
+    if (units[2 * i + 1 - low] != 0 || (value & 0xE0) == 0x80) return i;
+    out[i] = static_cast<char>(value);
+  }
+  return count;
+}
+
 }  // namespace
 
 Needle PrepareNeedle(std::string_view word) {
@@ -92,8 +109,9 @@ Needle PrepareNeedle(std::string_view word) {
   return needle;
 }
 
-const Kernels PortableKernels = {"portable", FindPortable, CountEndsPortable,
-                                 FindThenCount<FindPortable, CountTerminatorsPortable>,
-                                 FindEndPortable};
+const Kernels PortableKernels = {
+    "portable",        FindPortable,
+    CountEndsPortable, FindThenCount<FindPortable, CountTerminatorsPortable>,
+    FindEndPortable,   NarrowLatinPortable};
 
 }  // namespace sucholin::scan

@@ -34,6 +34,10 @@ struct Kernels {
                          bool& sawCR);
   // Position of the first CR, LF or NUL in text[0, size), or size.
   size_t (*findEnd)(const char* text, size_t size);
+  // Writes the leading UTF-16 units of units[0, 2 count) that are ASCII or Latin-1 letters (below
+  // 0x100, but not 0x80 to 0x9F) as one byte each to out; answers how many there were. out has room
+  // for count bytes, which may all be written.
+  size_t (*narrowLatin)(const char* units, size_t count, bool bigEndian, char* out);
 };
 
 // findCounting for kernels without a pass of their own: the search, then a count up to its place.
@@ -51,6 +55,8 @@ extern const Kernels PortableKernels;
 
 // The kernels this CPU can run, fastest first; the portable ones come last.
 std::span<const Kernels> KernelChoices();
+// Every kernel this build holds, the ones this CPU cannot run included.
+std::span<const Kernels> KernelsBuilt();
 
 // Finds a word in time linear in the word's and the text's length, whatever their bytes. A short
 // word goes to the vector filter alone: its candidates cost at most ShortWord bytes to compare.

@@ -25,7 +25,7 @@ WordFinder::WordFinder(std::string_view wanted)
 size_t WordFinder::MatchLength(const char* text, size_t size, size_t from) const {
   const char* const expected = word.data() + from;
   size_t i = 0;
-  for (; i + 8 <= size; i += 8) {
+  for (; size - i >= 8; i += 8) {
     uint64_t got;
     uint64_t want;
     std::memcpy(&got, text + i, 8);

@@ -5,4 +5,6 @@ namespace sucholin::scan {
 
 std::span<const Kernels> KernelChoices() { return {&PortableKernels, 1}; }
 
+std::span<const Kernels> KernelsBuilt() { return KernelChoices(); }
+
 }  // namespace sucholin::scan

@@ -1,5 +1,4 @@
-// Vector scan kernels for x86-64: SSE2, which every such CPU has, and AVX2 and AVX-512 where the
-// CPU offers them.
+// Vector scan kernels for x86-64: SSE2, which every such CPU has, and AVX2 where the CPU offers it.
 #include "search/scan_kernels.h"
 
 #include <immintrin.h>
@@ -16,7 +15,7 @@ constexpr size_t NoMatch = SIZE_MAX;
 // Compares the whole word at each start the byte filter let through (bit i = start base + i).
 size_t CheckCandidates(const char* text, size_t base, uint64_t mask, const Needle& needle) {
   while (mask != 0) {
-    const size_t start = base + static_cast<size_t>(__builtin_ctzll(mask));
+    const size_t start = base + static_cast<size_t>(std::countr_zero(mask));
     if (std::memcmp(text + start, needle.word.data(), needle.word.size()) == 0) return start;
     mask &= mask - 1;
   }
@@ -95,7 +94,7 @@ uint64_t CountEndsSse2(const char* text, size_t size, bool afterCR) {
     const size_t j = size - 16;
     const auto mask =
         static_cast<uint32_t>(_mm_movemask_epi8(Ends16(Load16(text + j), Load16(text + j - 1))));
-    ends += static_cast<uint64_t>(__builtin_popcount(mask >> (i - j)));
+    ends += static_cast<uint64_t>(std::popcount(mask >> (i - j)));
   }
   return ends;
 }
@@ -128,7 +127,7 @@ uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
   if (i < size) {
     const size_t j = size - 16;
     const __m128i x = Load16(text + j);
-    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators16(x)) >> (i - j)));
+    total += static_cast<uint64_t>(std::popcount(mask(Terminators16(x)) >> (i - j)));
     anyCR = _mm_or_si128(anyCR, _mm_cmpeq_epi8(x, cr));
   }
   sawCR = sawCR || mask(anyCR) != 0;
@@ -151,6 +150,33 @@ size_t FindEndSse2(const char* text, size_t size) {
       return i + static_cast<size_t>(std::countr_zero(mask));
   }
   return size;
+}
+
+// 0xFFFF in each 16-bit lane that is ASCII or a Latin-1 letter: below 0x100, not 0x80 to 0x9F.
+__m128i LatinUnits(__m128i x) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i below = _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(-256)), zero);
+  const __m128i controls =
+      _mm_cmpeq_epi16(_mm_and_si128(x, _mm_set1_epi16(0xE0)), _mm_set1_epi16(0x80));
+  return _mm_andnot_si128(controls, below);
+}
+
+// Each step stores all 16 bytes and answers up to the first unit that is not such.
+size_t NarrowLatinSse2(const char* units, size_t count, bool bigEndian, char* out) {
+  const auto load = [&](size_t at) {
+    const __m128i x = Load16(units + at);
+    return bigEndian ? _mm_or_si128(_mm_srli_epi16(x, 8), _mm_slli_epi16(x, 8)) : x;
+  };
+  size_t i = 0;
+  for (; i + 16 <= count; i += 16) {
+    const __m128i a = load(2 * i);
+    const __m128i b = load(2 * i + 16);
+    const auto latin =
+        static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(LatinUnits(a), LatinUnits(b))));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(a, b));
+    if (latin != 0xFFFF) return i + static_cast<size_t>(std::countr_zero(~latin));
+  }
+  return i + PortableKernels.narrowLatin(units + 2 * i, count - i, bigEndian, out + i);
 }
 
 // ---- AVX2 ----
@@ -245,7 +271,7 @@ SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR
   const __m256i shifted = _mm256_alignr_epi8(x, _mm256_permute2x128_si256(x, x, 0x08), 15);
   const __m256i prev = _mm256_or_si256(shifted, _mm256_set_epi64x(0, 0, 0, afterCR ? '\r' : 0));
   uint64_t total = static_cast<uint64_t>(
-      __builtin_popcount(static_cast<uint32_t>(_mm256_movemask_epi8(Ends32(x, prev)))));
+      std::popcount(static_cast<uint32_t>(_mm256_movemask_epi8(Ends32(x, prev)))));
   size_t i = 32;
   while (i + 32 <= size) {
     // Byte counters hold at most 255, so they are summed up after at most 255 chunks each.
@@ -265,7 +291,7 @@ SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR
   if (i < size) {
     const size_t j = size - 32;
     const auto mask = static_cast<uint32_t>(_mm256_movemask_epi8(ends(j)));
-    total += static_cast<uint64_t>(__builtin_popcount(mask >> (i - j)));
+    total += static_cast<uint64_t>(std::popcount(mask >> (i - j)));
   }
   return total;
 }
@@ -295,14 +321,14 @@ SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool&
   // At most 63 bytes are left: one whole chunk, then the last 32 again without those counted.
   if (i + 32 <= size) {
     const __m256i x = Load32(text + i);
-    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x))));
+    total += static_cast<uint64_t>(std::popcount(mask(Terminators32(x))));
     anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
     i += 32;
   }
   if (i < size) {
     const size_t j = size - 32;
     const __m256i x = Load32(text + j);
-    total += static_cast<uint64_t>(__builtin_popcount(mask(Terminators32(x)) >> (i - j)));
+    total += static_cast<uint64_t>(std::popcount(mask(Terminators32(x)) >> (i - j)));
     anyCR = _mm256_or_si256(anyCR, _mm256_cmpeq_epi8(x, cr));
   }
   sawCR = sawCR || !_mm256_testz_si256(anyCR, anyCR);
@@ -329,136 +355,27 @@ SUCHOLIN_AVX2 size_t FindEndAvx2(const char* text, size_t size) {
 
 #undef SUCHOLIN_AVX2
 
-// ---- AVX-512 ----
-
-// The word filter and the count share one pass over the bytes. Its compares stay 256 bits wide
-// and give vectors: where 512-bit work runs in two halves (Zen 4), compares into mask registers
-// measured slower. AVX-512 gives the masked loads that read a short step without the bytes after
-// it.
-#define SUCHOLIN_AVX512 __attribute__((target("avx2,avx512bw,avx512vl,bmi2,popcnt")))
-
-// Bits for the first n of 64 lanes, n at most 64.
-SUCHOLIN_AVX512 uint64_t FirstLanes(size_t n) {
-  return _bzhi_u64(~uint64_t{0}, static_cast<unsigned>(n));
-}
-
-// The lanes of two 32-byte halves as 64 bits.
-SUCHOLIN_AVX512 uint64_t Lanes64(__m256i low, __m256i high) {
-  return static_cast<uint32_t>(_mm256_movemask_epi8(low)) |
-         uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(high))} << 32;
-}
-
-// The 64 bytes at `at` as two halves, of which only the lanes in `in` are read; the others are NUL.
-struct Step {
-  __m256i low;
-  __m256i high;
-};
-SUCHOLIN_AVX512 Step LoadStep(const char* at, uint64_t in) {
-  return {_mm256_maskz_loadu_epi8(static_cast<__mmask32>(in), at),
-          _mm256_maskz_loadu_epi8(static_cast<__mmask32>(in >> 32), at + 32)};
-}
-
-// The CR, LF and NUL bytes among the first n <= 64 at `at`; sets sawCR if a CR is among them.
-SUCHOLIN_AVX512 uint64_t CountStepAvx512(const char* at, size_t n, bool& sawCR) {
-  const uint64_t in = FirstLanes(n);
-  const Step x = LoadStep(at, in);
-  const __m256i cr = _mm256_set1_epi8('\r');
-  if (Lanes64(_mm256_cmpeq_epi8(x.low, cr), _mm256_cmpeq_epi8(x.high, cr)) != 0) sawCR = true;
-  return static_cast<uint64_t>(
-      _mm_popcnt_u64(Lanes64(Terminators32(x.low), Terminators32(x.high)) & in));
-}
-
-// Counts the CR, LF and NUL bytes of the 64-byte steps from i on that hold no candidate start,
-// for at most 255 steps (the byte counters); returns the step it stopped at. Kept apart from the
-// word comparison so that this loop holds everything in registers.
-__attribute__((noinline)) SUCHOLIN_AVX512 size_t
-CountToCandidatesAvx512(const char* text, size_t i, size_t starts, const char* a, const char* b,
-                        __m256i first, __m256i second, uint64_t& terminators, bool& sawCR) {
-  const size_t end = std::min(starts, i + size_t{255} * 64);
-  __m256i counts0 = _mm256_setzero_si256();
-  __m256i counts1 = _mm256_setzero_si256();
-  __m256i crs = _mm256_setzero_si256();
-  for (; i + 64 <= end; i += 64) {
-    const __m256i low = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i), first),
-                                         _mm256_cmpeq_epi8(Load32(b + i), second));
-    const __m256i high = _mm256_and_si256(_mm256_cmpeq_epi8(Load32(a + i + 32), first),
-                                          _mm256_cmpeq_epi8(Load32(b + i + 32), second));
-    if (_mm256_movemask_epi8(_mm256_or_si256(low, high)) != 0) break;
-    const __m256i x0 = Load32(text + i);
-    const __m256i x1 = Load32(text + i + 32);
-    const __m256i t0 = Terminators32(x0);
-    const __m256i t1 = Terminators32(x1);
-    counts0 = _mm256_sub_epi8(counts0, t0);
-    counts1 = _mm256_sub_epi8(counts1, t1);
-    // Of the terminator bytes only CR has bit 0 set.
-    crs = _mm256_or_si256(crs, _mm256_or_si256(_mm256_and_si256(x0, t0), _mm256_and_si256(x1, t1)));
-  }
-  terminators += Sum32(counts0) + Sum32(counts1);
-  if (!_mm256_testz_si256(crs, _mm256_set1_epi8(1))) sawCR = true;
-  return i;
-}
-
-SUCHOLIN_AVX512 size_t FindCountingAvx512(const char* text, size_t size, const Needle& needle,
-                                          uint64_t& terminators, bool& sawCR) {
-  const size_t m = needle.word.size();
-  const size_t starts = size < m ? 0 : size - m + 1;
-  const char* const a = text + needle.first;
-  const char* const b = text + needle.second;
-  const __m256i first = _mm256_set1_epi8(needle.word[needle.first]);
-  const __m256i second = _mm256_set1_epi8(needle.word[needle.second]);
-  terminators = 0;
-  size_t i = 0;
-  while (i < starts) {
-    i = CountToCandidatesAvx512(text, i, starts, a, b, first, second, terminators, sawCR);
-    if (i == starts) break;
-    // A step with candidates, or the last one, with fewer starts: its bytes are counted up to
-    // the word if it is there.
-    const uint64_t in = FirstLanes(std::min<size_t>(64, starts - i));
-    const Step x = LoadStep(a + i, in);
-    const Step y = LoadStep(b + i, in);
-    const __m256i low =
-        _mm256_and_si256(_mm256_cmpeq_epi8(x.low, first), _mm256_cmpeq_epi8(y.low, second));
-    const __m256i high =
-        _mm256_and_si256(_mm256_cmpeq_epi8(x.high, first), _mm256_cmpeq_epi8(y.high, second));
-    const uint64_t candidates = Lanes64(low, high) & in;
-    if (const size_t at = CheckCandidates(text, i, candidates, needle); at != NoMatch) {
-      terminators += CountStepAvx512(text + i, at - i, sawCR);
-      return at;
-    }
-    terminators += CountStepAvx512(text + i, std::min<size_t>(64, size - i), sawCR);
-    i += 64;
-  }
-  // The bytes after the last step, fewer than the word's.
-  for (; i < size; i += 64) {
-    terminators += CountStepAvx512(text + i, std::min<size_t>(64, size - i), sawCR);
-  }
-  return size;
-}
-
-#undef SUCHOLIN_AVX512
-
 // Index of the fastest kernels this CPU can run; the check also asks whether the operating system
 // saves the wider registers.
 size_t FastestUsable() {
   __builtin_cpu_init();
-  if (!__builtin_cpu_supports("avx2") || !__builtin_cpu_supports("popcnt")) return 2;
-  if (!__builtin_cpu_supports("avx512bw") || !__builtin_cpu_supports("avx512vl") ||
-      !__builtin_cpu_supports("bmi2")) {
-    return 1;
-  }
-  return 0;
+  return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") ? 0 : 1;
 }
+
+const Kernels All[] = {
+    {"avx2", FindAvx2, CountEndsAvx2, FindThenCount<FindAvx2, CountTerminatorsAvx2>, FindEndAvx2,
+     NarrowLatinSse2},
+    {"sse2", FindSse2, CountEndsSse2, FindThenCount<FindSse2, CountTerminatorsSse2>, FindEndSse2,
+     NarrowLatinSse2},
+    PortableKernels};
 
 }  // namespace
 
 std::span<const Kernels> KernelChoices() {
-  static const Kernels all[] = {
-      {"avx512", FindAvx2, CountEndsAvx2, FindCountingAvx512, FindEndAvx2},
-      {"avx2", FindAvx2, CountEndsAvx2, FindThenCount<FindAvx2, CountTerminatorsAvx2>, FindEndAvx2},
-      {"sse2", FindSse2, CountEndsSse2, FindThenCount<FindSse2, CountTerminatorsSse2>, FindEndSse2},
-      PortableKernels};
   static const size_t fastest = FastestUsable();
-  return std::span<const Kernels>(all).subspan(fastest);
+  return std::span<const Kernels>(All).subspan(fastest);
 }
+
+std::span<const Kernels> KernelsBuilt() { return All; }
 
 }  // namespace sucholin::scan

@@ -37,6 +37,7 @@ check 2 '' "$usage" a b c
 check 2 '' "$usage" Wort ''
 check 2 '' 'sucholin-cli: Sie müssen das zu suchende Wort eingeben!' '' d
 check 2 '' 'sucholin-cli: Ordner oder Datei nicht lesbar: missing.txt' Wort missing.txt
+check 2 '' 'sucholin-cli: Ordner oder Datei nicht lesbar: missing.txt' $'Wort\rWort' missing.txt
 check 0 'sucholin-cli 1.0' '' --version
 "$cli" -h >help
 check 0 "$(LC_ALL=C sort help)" '' --help

@@ -30,3 +30,13 @@ printf 'Omega hier\nΩmega hier\n' >w.txt
 # lacks reach it as they are.
 shown=$(script -qec "wine $cli Wort sub" /dev/null)
 [[ "$shown" == *złoty.txt* && "$shown" == *Ωmega.txt* ]] || fail "the console shows [$shown]"
+
+# "Grüße" is found in a UTF-8 file and in a code page 1252 one, "Fehler" in a UTF-16 LE file as
+# PowerShell writes it, each in its own lines.
+printf 'Hallo\r\nGr\303\274\303\237e aus K\303\266ln\r\n' >utf8.txt
+printf 'Gr\374\337e\r\n' >ansi.txt
+{ printf '\377\376' && printf 'eins\r\nFehler: x\r\nzwei\r\nkein Fehler\r\n' | iconv -f UTF-8 -t UTF-16LE; } >ps.txt
+for want in $'utf8.txt\t2 Grüße' $'ansi.txt\t1 Grüße' $'ps.txt\t2,4 Fehler'; do
+  found=$(wine "$cli" "${want#* }" "${want%%$'\t'*}" | tr -d '\r')
+  [ "$found" = "${want% *}" ] || fail "${want#* } in ${want%%$'\t'*}: [$found]"
+done

@@ -1,44 +1,93 @@
-// Fuzzes ScanFile against the line-by-line search of the same file: one row, the same hits.
-#include <algorithm>
+// Fuzzes the file scan against the line-by-line search of the same bytes, in every encoding: one
+// row, the same hits.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
+#include <vector>
 
-#include "search/search.h"
+#include "search/file_scan.h"
 #include "tests/search/line_loop.h"
 
 using namespace sucholin;
 
-// Input bytes from the fourth on become file bytes of a, b, CR, LF and NUL; a byte from 0xF0
-// repeats the byte before it, so that short inputs still make lines and words that cross the
-// reader's blocks. The first three bytes cut the word from the content, up to 64 bytes long; with
-// bit 0x40 its line ends become a, with bit 0x80 its last byte changes, so that it is there or
-// nearly there, often over and over.
+namespace {
+
+// The characters files are made of, in each encoding ("" in code page 1252: it has none). The
+// surrogate has no pair; in UTF-8 its bytes are no text.
+struct Char {
+  std::string_view utf8, cp1252;
+  std::u16string_view utf16;
+};
+// clang-format off
+constexpr Char Alphabet[16] = {
+    {"a", "a", u"a"}, {"\u0085", "", u"\u0085"}, {"a", "a", u"a"}, {"b", "b", u"b"},
+    {"b", "b", u"b"}, {"\r", "\r", u"\r"}, {"\n", "\n", u"\n"}, {{"\0", 1}, {"\0", 1}, {u"\0", 1}},
+    {"\u00FC", "\xFC", u"\u00FC"}, {"\u20AC", "\x80", u"\u20AC"}, {"\u00DF", "\xDF", u"\u00DF"},
+    {"\u03A9", "", u"\u03A9"}, {"\U0001D11E", "", u"\U0001D11E"}, {"\xED\xA0\x80", "", u"\xD800"},
+    {"a", "a", u"a"}, {"b", "b", u"b"}};
+// clang-format on
+
+// Characters in each encoding; cp1252 has "?" for those it has not, and tells whether all had one.
+struct Encoded {
+  std::string utf8, cp1252;
+  std::u16string utf16;
+  bool inCp1252 = true;
+  bool valid = true;  // no lone surrogate
+};
+Encoded Encode(const std::vector<const Char*>& chars) {
+  Encoded text;
+  for (const Char* c : chars) {
+    text.utf8 += c->utf8;
+    text.utf16 += c->utf16;
+    text.cp1252 += c->cp1252.empty() ? "?" : c->cp1252;
+    text.inCp1252 = text.inCp1252 && !c->cp1252.empty();
+    text.valid = text.valid && c->utf16 != u"\xD800";
+  }
+  return text;
+}
+
+}  // namespace
+
+// The first three bytes cut the word from the characters, up to 64 of them; with bit 0x80 its last
+// character changes, so that it is there or nearly there. The fourth picks the encoding (bits 0-1),
+// an odd last byte (bit 2) and the block size (the rest). From the fifth on, each byte is a
+// character, or from 0xF0 repeats the one before it, so that short inputs still make long lines.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 4) return 0;
-  constexpr size_t Most = 2 * LineReader::BlockSize + LineReader::BlockSize / 4;
-  std::string content;
-  for (size_t i = 3; i < size && content.size() < Most; ++i) {
-    if (data[i] >= 0xF0 && !content.empty()) {
-      const size_t repeat = (data[i] - 0xEFu) * (LineReader::BlockSize / 64 + 1);
-      content.append(std::min(repeat, Most - content.size()), content.back());
+  if (size < 5) return 0;
+  constexpr size_t Most = 512;
+  std::vector<const Char*> chars;
+  for (size_t i = 4; i < size && chars.size() < Most; ++i) {
+    if (data[i] >= 0xF0 && !chars.empty()) {
+      chars.insert(chars.end(), std::min<size_t>((data[i] - 0xEFu) * 8, Most - chars.size()),
+                   chars.back());
     } else {
-      content += "aaaabbbbab\r\n\0\r\nb"[data[i] & 0x0F];
+      chars.push_back(&Alphabet[data[i] & 0x0F]);
     }
   }
-  const size_t from = (data[1] * 256u + data[2]) % (content.size() + 1);
-  std::string word = content.substr(from, 1 + data[0] % 64);
-  if ((data[0] & 0x40) != 0) {
-    for (char& c : word) c = c == 'b' ? 'b' : 'a';
+  const Encoded content = Encode(chars);
+  const size_t from = (data[1] * 256u + data[2]) % (chars.size() + 1);
+  const auto first = chars.begin() + static_cast<ptrdiff_t>(from);
+  std::vector<const Char*> wordChars(first, first + static_cast<ptrdiff_t>(std::min<size_t>(
+                                                        chars.size() - from, 1 + data[0] % 64)));
+  if ((data[0] & 0x80) != 0 && !wordChars.empty())
+    wordChars.back() = &Alphabet[(data[0] >> 2) & 0x0F];
+  const Encoded word = Encode(wordChars);
+  // A word with a lone surrogate is no UTF-8: it is searched as its bytes alone.
+  const testing::Word forms{word.utf8, word.valid && word.inCp1252 ? word.cp1252 : "",
+                            word.valid ? word.utf16 : u""};
+
+  const int encoding = data[3] & 3;
+  std::string file = encoding == 0 ? content.cp1252 : content.utf8;
+  if (encoding >= 2) file = testing::Utf16File(content.utf16, encoding == 3);
+  if ((data[3] & 4) != 0) file += 'a';
+  const size_t block = 1 + static_cast<size_t>(data[3] >> 3) * (data[3] >> 3);
+
+  // Each block in a buffer of exactly its size, so that a read beyond it is seen.
+  scan::FileScan scan(word.utf8, "f");
+  for (size_t at = 0; at <= file.size(); at += block) {
+    const std::string_view part = std::string_view(file).substr(at, block);
+    scan.Feed({testing::ExactCopy(part).get(), part.size()});
   }
-  if ((data[0] & 0x80) != 0 && !word.empty()) word.back() ^= 3;
-  // The file lives in the working folder, which the fuzz script makes and removes.
-  const std::string path = "scan_fuzz_input.txt";
-  std::ofstream(path, std::ios::binary)
-      .write(content.data(), static_cast<std::streamsize>(content.size()));
-  std::string row;
-  ScanFile(path, word, "f", [&](std::string_view text) { row += text; });
-  if (row != testing::LineLoopRow(path, word, "f")) std::abort();
+  if (scan.Finish() != testing::LineLoopRow(file, forms, "f")) std::abort();
   return 0;
 }

@@ -1,27 +1,94 @@
-// The word search done the slow way, the reference ScanFile is held to: each line by ReadLine,
-// searched with FindText.
+// The word search done the slow way, the reference ScanFile is held to: the file split into its
+// lines one by one, each searched for the word in the file's encoding.
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "search/search.h"
+#include "search/file_scan.h"
 
 namespace sucholin::testing {
 
-// The row ScanFile must hand on for the file at path, shown as name: "" without a hit.
-inline std::string LineLoopRow(const std::string& path, std::string_view word,
-                               const std::string& name) {
+// A search word as ScanFile gets it, and its forms where it is UTF-8: the code page 1252 bytes
+// (if every character has one) and the UTF-16 units. An empty form is found nowhere.
+struct Word {
+  std::string given;
+  std::string cp1252;
+  std::u16string utf16;
+};
+
+// The hit lines of a file of units, each line searched for any of the forms (an empty one is
+// found nowhere).
+template <typename Text>
+std::string HitLines(const Text& units, const std::vector<Text>& forms) {
   std::string hits;
-  LineReader reader;
-  int64_t line = 0;
-  if (!reader.OpenForReading(path)) return "(unopened)";
-  do {
-    ++line;
-    if (FindText(reader.ReadLine(), word, 1) == 0) continue;
-    hits.append(hits.empty() ? "" : ",").append(NumberText(line));
-  } while (!reader.AtEnd());
-  return hits.empty() ? "" : name + "\n" + hits;
+  int64_t number = 1;
+  size_t start = 0;
+  for (size_t i = 0; i <= units.size(); ++i) {
+    if (i < units.size() && units[i] != '\r' && units[i] != '\n' && units[i] != 0) continue;
+    const std::basic_string_view line(units.data() + start, i - start);
+    if (std::any_of(forms.begin(), forms.end(), [&](const Text& form) {
+          return !form.empty() && line.find(form) != line.npos;
+        })) {
+      hits.append(hits.empty() ? "" : ",").append(std::to_string(number));
+    }
+    ++number;
+    if (i + 1 < units.size() && units[i] == '\r' && units[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  return hits;
+}
+
+// The row ScanFile must hand on for a file of these bytes, shown as name: "" without a hit. A file
+// with a UTF-16 mark is split into units after it, an odd last byte dropped; any other into bytes.
+inline std::string LineLoopRow(std::string_view file, const Word& word, std::string_view name) {
+  const bool little = file.starts_with("\xFF\xFE");
+  std::string hits;
+  if (little || file.starts_with("\xFE\xFF")) {
+    std::u16string units;
+    for (size_t i = 2; i + 1 < file.size(); i += 2) {
+      const auto first = static_cast<uint8_t>(file[i]);
+      const auto second = static_cast<uint8_t>(file[i + 1]);
+      units += static_cast<char16_t>(little ? second << 8 | first : first << 8 | second);
+    }
+    hits = HitLines(units, {word.utf16});
+  } else {
+    hits = HitLines(std::string(file), {word.given, word.cp1252});
+  }
+  return hits.empty() ? "" : std::string(name) + "\n" + hits;
+}
+
+// A UTF-16 file of these units, with its mark.
+inline std::string Utf16File(std::u16string_view units, bool big) {
+  std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char16_t unit : units) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes.append({big ? high : low, big ? low : high});
+  }
+  return bytes;
+}
+
+// The bytes in a heap block of exactly their size, where AddressSanitizer sees a read beyond them.
+inline std::unique_ptr<char[]> ExactCopy(std::string_view bytes) {
+  auto copy = std::make_unique<char[]>(bytes.size());
+  std::copy(bytes.begin(), bytes.end(), copy.get());
+  return copy;
+}
+
+// The row of a file scanned from memory in blocks of the given size, each an exact copy, and an
+// empty block last.
+inline std::string ScanInBlocks(std::string_view file, std::string_view word, size_t block) {
+  scan::FileScan scan(word, "f");
+  for (size_t at = 0; at <= file.size(); at += block) {
+    const std::string_view part = file.substr(at, block);
+    scan.Feed({ExactCopy(part).get(), part.size()});
+  }
+  scan.Feed({ExactCopy({}).get(), 0});
+  return std::string(scan.Finish());
 }
 
 }  // namespace sucholin::testing

@@ -1,8 +1,9 @@
-// ScanFile's rows against the line-by-line search on random files, the line reader's reopening,
-// and the vector kernels against the portable ones.
+// ScanFile's rows against the line-by-line search in every encoding, the line reader's reopening,
+// and the vector kernels against the portable ones. Random files and block edges: tests/fuzz.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 #include <random>
 #include <string>
 #include <tuple>
@@ -34,75 +35,132 @@ TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
   EXPECT_EQ(Rows(SearchFile, "b"), Names{std::string("f.txt\n").append(std::to_string(Block + 1))});
 }
 
-// Random files behind lines that put a block edge before a random byte of them, or after a CR
-// put there: lines of a, b and line ends, or one long line of mostly a, where a long word
-// nearly matches all over. The words: pieces of the file (some longer than a block, over three
-// blocks), a and b, with a line end, or none; their last byte changed in some rounds.
-TEST(ScanFile, AgreesWithTheLineLoopOnRandomFiles) {
-  TempFolder folder;
-  std::mt19937 random(20240611);
-  auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
-  for (int round = 0; round < 200; ++round) {
-    const bool longWord = round % 8 == 0;
-    const size_t endShare = longWord || round % 2 == 1 ? 0 : below(21);  // in percent
-    const size_t aShare = round % 2 == 0 ? 50 : 97;
-    std::string bytes(longWord ? 2 * Block + below(Block) : below(Block / 8 + 100), 'a');
-    for (char& c : bytes) {
-      c = below(100) < endShare ? "\r\n\0"sv[below(3)] : "ab"[below(100) >= aShare];
+// Every word in every encoding of a file, with each UTF-16 line end and an odd last byte, and the
+// block edges anywhere: the reference's lines, and those written here.
+TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
+  struct Line {
+    std::string_view utf8, cp1252;  // cp1252 has "?" for what it cannot hold
+    std::u16string_view utf16;
+  };
+  const Line lines[] = {
+      {"Fehler: nichts", "Fehler: nichts", u"Fehler: nichts"},
+      {"Gr\u00FC\u00DFe aus K\u00F6ln", "Gr\xFC\xDF\x65 aus K\xF6ln",
+       u"Gr\u00FC\u00DFe aus K\u00F6ln"},
+      {"Preis 5 \u20AC", "Preis 5 \x80", u"Preis 5 \u20AC"},
+      {"\u03A9mega \U0001D11E Fehler", "?mega ? Fehler", u"\u03A9mega \U0001D11E Fehler"},
+      {"", "", u""},
+      {"GR\u00DCSSE Fehle", "GR\xDCSSE Fehle", u"GR\u00DCSSE Fehle"}};
+  const auto eightBit = [&](std::string_view Line::*form, std::string_view end, std::string mark) {
+    for (const Line& line : lines) mark.append(&line == lines ? "" : end).append(line.*form);
+    return mark;
+  };
+  const auto wide = [&](std::u16string_view end, bool big) {
+    std::u16string units;
+    for (const Line& line : lines) units.append(&line == lines ? u"" : end).append(line.utf16);
+    return Utf16File(units, big);
+  };
+  enum Kind { Cp1252, Utf8, Utf16 };
+  std::vector<std::tuple<std::string, std::string, Kind>> files = {
+      {"code page 1252, CR LF", eightBit(&Line::cp1252, "\r\n", ""), Cp1252},
+      {"UTF-8, LF", eightBit(&Line::utf8, "\n", ""), Utf8},
+      {"UTF-8 with mark, CR LF", eightBit(&Line::utf8, "\r\n", "\xEF\xBB\xBF"), Utf8},
+      // The odd last byte is the first of a unit that would complete "Fehler".
+      {"UTF-16 LE, odd byte", wide(u"\n", false) + "r", Utf16},
+      {"UTF-16 BE, odd byte", wide(u"\r\n", true) + '\0', Utf16}};
+  for (const bool big : {false, true}) {
+    for (const std::u16string_view end : {u"\n"sv, u"\r\n"sv, u"\r"sv, u"\0"sv}) {
+      files.emplace_back(std::string(big ? "UTF-16 BE, end " : "UTF-16 LE, end ") +
+                             std::to_string(end.size()) + std::to_string(int{end[0]}),
+                         wide(end, big), Utf16);
     }
-    const size_t from = longWord ? below(Block / 2) : below(bytes.size() + 1);
-    const size_t length = longWord ? Block + below(Block) : 1 + below(round % 4 == 3 ? 100 : 6);
-    std::string word = bytes.substr(from, length);
-    for (char& c : word) c = round % 4 == 2 ? "ab"[below(2)] : c;
-    if (round % 10 == 5 && !word.empty()) word[below(word.size())] = "\r\n\0"sv[below(3)];
-    if (round % 10 == 9) word.clear();
-    if (!word.empty() && below(3) == 0) word.back() ^= 3;
-    size_t edge = below(bytes.size() + 1);
-    if (below(2) == 0) bytes.insert(edge++, "\r\n", 1 + below(2));
-    const size_t fill = (2 * Block - 9 - edge % Block) % Block;
-    ChosenFile = folder.Write("f.txt", "one\ntwo\r\n" + std::string(fill, '-') + bytes + "\nend");
-    const std::string row = LineLoopRow(ChosenFile, word, "f.txt");
-    ASSERT_EQ(Rows(SearchFile, word), row.empty() ? Names{} : Names{row})
-        << "round " << round << ", word of " << word.size();
   }
+  struct Case {
+    Word word;
+    std::string_view lines[3];  // per Kind
+  };
+  const Case cases[] = {
+      {{"Fehler", "Fehler", u"Fehler"}, {"1,4", "1,4", "1,4"}},
+      {{"Gr\u00FC\u00DFe", "Gr\xFC\xDF\x65", u"Gr\u00FC\u00DFe"}, {"2", "2", "2"}},
+      {{"5 \u20AC", "5 \x80", u"5 \u20AC"}, {"3", "3", "3"}},
+      {{"\u03A9mega", "", u"\u03A9mega"}, {"", "4", "4"}},
+      {{"\U0001D11E F", "", u"\U0001D11E F"}, {"", "4", "4"}},
+      // Code page 1252 bytes, as the Windows program used to give them: no UTF-8, so bytes only.
+      {{"Gr\xFC\xDF\x65", "", u""}, {"2", "", ""}},
+      {{"Fehler\rx", "Fehler\rx", u"Fehler\rx"}, {"", "", ""}}};
+  TempFolder folder;
+  for (const auto& [name, bytes, kind] : files) {
+    ChosenFile = folder.Write("f.txt", bytes);
+    for (const Case& c : cases) {
+      SCOPED_TRACE(name + ", word " + c.word.given);
+      const std::string row = LineLoopRow(bytes, c.word, "f.txt");
+      EXPECT_EQ(row, c.lines[kind].empty() ? "" : "f.txt\n" + std::string(c.lines[kind]));
+      EXPECT_EQ(Rows(SearchFile, c.word.given), row.empty() ? Names{} : Names{row});
+      for (const size_t block : {1, 2, 3, 5, 64}) {
+        EXPECT_EQ(ScanInBlocks(bytes, c.word.given, block), LineLoopRow(bytes, c.word, "f"));
+      }
+    }
+  }
+  // A word no line can hold still has its file opened, so that one that cannot be is told.
+  EXPECT_EQ(ScanFile(folder.Path("missing.txt"), "Fehler\rx", "m", [](std::string_view) {}),
+            FileOutcome::OpenFailed);
 }
 
 // Texts of every length with dense line ends, and long sparse ones at any alignment, where most
-// 64-byte steps hold no candidate and there are more of them than a byte counter can count.
+// 64-byte steps hold no candidate and there are more of them than a byte counter can count, each
+// in a block of its exact size; and the same text as UTF-16 units.
 TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   std::mt19937 random(7);
   auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
   const scan::Kernels& portable = scan::PortableKernels;
-  for (const scan::Kernels& kernels : scan::KernelChoices()) {
-    SCOPED_TRACE(kernels.name);
-    for (int round = 0; round < 2700; ++round) {
-      const bool sparse = round >= 2400;
-      const size_t size = sparse ? below(40000) : round < 2000 ? round % 200 : below(4097);
-      const std::string_view ends = sparse ? (round % 2 ? "\n\0"sv : "\n\r"sv) : "abab\r\n\0\xFF"sv;
-      const size_t spacing = sparse && round % 4 != 0 ? 100 : 1;
-      std::string text(size, '.');
-      for (char& c : text) c = below(spacing) == 0 ? ends[below(ends.size())] : '.';
-      std::string word(1 + below(round % 3 == 0 ? 80 : 8), 'a');
-      for (char& c : word) c = "ab\xFF"[below(3)];
-      // Copies of the word, one of them where the search starts.
-      const size_t from = below(std::min<size_t>(size + 1, 64));
-      for (size_t copies = below(3); copies > 0 && size >= from + word.size(); --copies) {
-        text.replace(from + (copies == 2 ? 0 : below(size - from - word.size() + 1)), word.size(),
-                     word);
-      }
-      const char* const at = text.data() + from;
-      const size_t n = size - from;
-      const scan::Needle needle = scan::PrepareNeedle(word);
-      const auto answers = [&](const scan::Kernels& k) {
-        uint64_t counted = 0;
-        bool sawCR = round % 2 == 1;
-        const size_t found = k.findCounting(at, n, needle, counted, sawCR);
-        return std::tuple(k.countEnds(at, n, round % 2 == 1), k.findEnd(at, n),
-                          k.find(at, n, needle), found, counted, sawCR);
-      };
-      ASSERT_EQ(answers(kernels), answers(portable));
-      ASSERT_EQ(scan::WordFinder(word).Find(at, n), portable.find(at, n, needle));
+  const auto choices = scan::KernelChoices();
+  std::cout << "kernel tiers run:";
+  for (const scan::Kernels& k : scan::KernelsBuilt()) {
+    std::cout << ' ' << k.name << (&k < choices.data() ? " (not on this CPU)" : "");
+  }
+  std::cout << '\n';
+  for (int round = 0; round < 2700; ++round) {
+    const bool sparse = round >= 2400;
+    const size_t size = sparse ? below(40000) : round < 2000 ? round % 200 : below(4097);
+    const std::string_view ends = sparse ? (round % 2 ? "\n\0"sv : "\n\r"sv) : "abab\r\n\0\xFF"sv;
+    const size_t spacing = sparse && round % 4 != 0 ? 100 : 1;
+    std::string text(size, '.');
+    for (char& c : text) c = below(spacing) == 0 ? ends[below(ends.size())] : '.';
+    std::string word(1 + below(round % 3 == 0 ? 80 : 8), 'a');
+    for (char& c : word) c = "ab\xFF"[below(3)];
+    // Copies of the word, one of them where the search starts.
+    const size_t from = below(std::min<size_t>(size + 1, 64));
+    for (size_t copies = below(3); copies > 0 && size >= from + word.size(); --copies) {
+      text.replace(from + (copies == 2 ? 0 : below(size - from - word.size() + 1)), word.size(),
+                   word);
     }
+    const auto copy = ExactCopy(std::string_view(text).substr(from));
+    const auto wordCopy = ExactCopy(word);
+    const std::string_view exactWord(wordCopy.get(), word.size());
+    const char* const at = copy.get();
+    const size_t n = size - from;
+    const bool big = round % 2 == 1;
+    std::string units;
+    // Some units of the byte 0xFF are not Latin-1, some of b are C1 controls.
+    for (const char c : std::string_view(text).substr(from)) {
+      const char high = c == '\xFF' && round % 3 == 0 ? '\x20' : '\0';
+      const char low = c == 'b' && round % 5 == 0 ? '\x85' : c;
+      units.append({big ? high : low, big ? low : high});
+    }
+    const auto unitsCopy = ExactCopy(units);
+    const scan::Needle needle = scan::PrepareNeedle(exactWord);
+    const auto answers = [&](const scan::Kernels& k) {
+      uint64_t counted = 0;
+      bool sawCR = round % 2 == 1;
+      const size_t found = k.findCounting(at, n, needle, counted, sawCR);
+      std::string narrow(n, '-');
+      narrow.resize(k.narrowLatin(unitsCopy.get(), n, big, narrow.data()));
+      return std::tuple(k.countEnds(at, n, round % 2 == 1), k.findEnd(at, n), k.find(at, n, needle),
+                        found, counted, sawCR, narrow);
+    };
+    const auto expected = answers(portable);
+    for (const scan::Kernels& kernels : choices)
+      ASSERT_EQ(answers(kernels), expected) << kernels.name;
+    ASSERT_EQ(scan::WordFinder(exactWord).Find(at, n), std::get<2>(expected));
   }
   // A long word whose first bytes lie in the text but which goes on beyond its end is not in it.
   const std::string text = "...." + std::string(100, 'w');
