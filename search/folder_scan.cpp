@@ -28,10 +28,10 @@ void StoreCandidate(const std::string& name) {
 
 }  // namespace
 
-void CollectCandidates(const std::string& folder,
-                       const std::function<void(const std::string&)>& showFolder) {
+ListingOutcome CollectCandidates(const std::string& folder,
+                                 const std::function<void(const std::string&)>& showFolder) {
   DirectoryListing listing;
-  if (!listing.OpenListing(folder, "*.*")) return;
+  if (!listing.OpenListing(folder, "*.*")) return ListingOutcome::Unlisted;
   while (listing.NextEntry()) {
     const int32_t kind = listing.EntryKind();
     if (kind == DirectoryListing::Directory) continue;
@@ -41,7 +41,9 @@ void CollectCandidates(const std::string& folder,
     }
     showFolder(folder);
   }
+  const bool broken = listing.Broken();
   listing.CloseListing();
+  return broken ? ListingOutcome::Truncated : ListingOutcome::Listed;
 }
 
 }  // namespace sucholin

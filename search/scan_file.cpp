@@ -158,12 +158,12 @@ void HitScanner::ScanBlock(std::string_view block) {
 
 // Opens the file with open(reader) and hands its row, if any, to sink.
 template <typename Open>
-FileOutcome Scan(std::string_view word, std::string_view name, const RowSink& sink, Open open) {
+FileOutcome Scan(LineReader& reader, std::string_view word, std::string_view name,
+                 const RowSink& sink, Open open) {
   // No line holds a line end, so such a word (or none) is in no line; the file is not opened.
   if (word.empty() || word.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
     return FileOutcome::ReadToEnd;
   }
-  LineReader reader;
   if (!open(reader)) return reader.Outcome();
   RowText row;
   HitScanner scanner(word, name, row);
@@ -182,13 +182,15 @@ FileOutcome Scan(std::string_view word, std::string_view name, const RowSink& si
 
 FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
                      const RowSink& sink) {
-  return Scan(word, name, sink, [&](LineReader& reader) { return reader.OpenForReading(path); });
+  LineReader reader;
+  return Scan(reader, word, name, sink,
+              [&](LineReader& opening) { return opening.OpenForReading(path); });
 }
 
-FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name, std::string_view word,
-                          const RowSink& sink) {
-  return Scan(word, name, sink,
-              [&](LineReader& reader) { return reader.OpenForReading(folder, name); });
+FileOutcome ScanCandidate(LineReader& reader, const HeldFolder& folder, const std::string& name,
+                          std::string_view word, const RowSink& sink) {
+  return Scan(reader, word, name, sink,
+              [&](LineReader& opening) { return opening.OpenForReading(folder, name); });
 }
 
 }  // namespace sucholin

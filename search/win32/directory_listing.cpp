@@ -12,6 +12,7 @@ struct DirectoryListing::Platform {
   HANDLE search = INVALID_HANDLE_VALUE;  // stays invalid for a folder without any entry
   WIN32_FIND_DATAA entry{};
   bool pending = false;  // the entry FindFirstFileA delivered has not been handed out yet
+  bool broken = false;   // FindNextFileA failed before the folder's end
 
   Platform() = default;
   Platform(const Platform&) = delete;
@@ -52,9 +53,12 @@ bool DirectoryListing::NextEntry() {
     platform->pending = false;
     return true;
   }
-  // Any failure, not only the end of the folder, ends the enumeration.
-  return FindNextFileA(platform->search, &platform->entry) != 0;
+  if (FindNextFileA(platform->search, &platform->entry) != 0) return true;
+  platform->broken = GetLastError() != ERROR_NO_MORE_FILES;
+  return false;
 }
+
+bool DirectoryListing::Broken() const { return platform != nullptr && platform->broken; }
 
 int32_t DirectoryListing::EntryKind() const {
   if (platform == nullptr || platform->search == INVALID_HANDLE_VALUE) return NoListing;
