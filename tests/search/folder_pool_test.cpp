@@ -57,9 +57,9 @@ Names OneAfterAnother(std::string_view word) {
 TEST_F(FolderPool, AgreesWithTheOneThreadScanInRowsOutcomesAndOrder) {
   std::mt19937 random(911);
   auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
-  for (int round = 0; round < 24; ++round) {
+  for (int round = 0; round < 16; ++round) {
     TempFolder folder;
-    const size_t files = round < 4 ? size_t(round) : 1 + below(round % 3 == 0 ? 400 : 60);
+    const size_t files = round < 4 ? size_t(round) : 1 + below(round % 3 == 0 ? 250 : 60);
     for (size_t i = 0; i < files; ++i) {
       std::string bytes(below(8) == 0 ? below(2 * LineReader::BlockSize) : below(300), 'x');
       for (size_t hits = below(4); hits > 0 && !bytes.empty(); --hits) {
@@ -96,7 +96,8 @@ TEST_F(FolderPool, FilesVanishingAndASinkThatThrows) {
   size_t outcomes = 0;
   SearchFolder("Wort", told.Rows(), [&](std::string_view name, FileOutcome outcome) {
     told.Outcomes()(name, outcome);
-    std::filesystem::remove(folder.Path(Candidates()[299 - outcomes++]));
+    std::error_code inUse;  // Windows keeps a file that is being read
+    std::filesystem::remove(folder.Path(Candidates()[299 - outcomes++]), inUse);
   });
   size_t event = 0;
   for (const std::string& name : Candidates()) {
