@@ -124,8 +124,8 @@ TEST(FolderThreads, NoneBeyondTheCandidatesAndSeveralPerCore) {
   EXPECT_EQ(FolderThreads(1), 1);
   EXPECT_EQ(FolderThreads(5), 5);
   const auto cores = static_cast<int32_t>(std::max(std::thread::hardware_concurrency(), 1u));
-  EXPECT_GE(FolderThreads(100000), std::max(cores, 16));
-  EXPECT_LE(FolderThreads(100000), 64);
+  EXPECT_GE(FolderThreads(100000), std::max(4 * cores, 32));
+  EXPECT_LE(FolderThreads(100000), 256);
 }
 
 }  // namespace
