@@ -1,7 +1,11 @@
-// Fuzzes ScanFile against the line-by-line search of the same file: one row, the same hits.
+// Fuzzes ScanFile against the line-by-line search of the same file: one row, the same hits; and
+// the folder search on its threads against its files read one after another.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -40,5 +44,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string row;
   ScanFile(path, word, "f", [&](std::string_view text) { row += text; });
   if (row != testing::LineLoopRow(path, word, "f")) std::abort();
+
+  // The same bytes cut into 1 to 32 files of a folder, some of which are removed, or become
+  // folders or FIFOs, after the listing.
+  namespace fs = std::filesystem;
+  fs::remove_all("folder");
+  fs::create_directory("folder");
+  const size_t files = 1 + data[1] % 32;
+  for (size_t i = 0, piece = content.size() / files + 1; i < files; ++i) {
+    const std::string bytes = content.substr(std::min(i * piece, content.size()), piece);
+    std::ofstream("folder/" + NumberText(i) + ".txt", std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  ResetSearchState();
+  ChosenFolder = "folder/";
+  CollectCandidates(ChosenFolder, [](const std::string&) {});
+  for (int32_t i = data[2] % 8; i < CandidateCount; i += 8) {
+    const std::string spoilt = ChosenFolder + CandidateList[static_cast<size_t>(i)];
+    fs::remove(spoilt);
+    if (i % 3 == 1) fs::create_directory(spoilt);
+    if (i % 3 == 2) mkfifo(spoilt.c_str(), 0600);
+  }
+  testing::Told pool;
+  SearchFolder(word, pool.Rows(), pool.Outcomes());
+  if (pool.text != testing::OneAfterAnother(word)) std::abort();
   return 0;
 }

@@ -1,5 +1,4 @@
-// The folder search on several threads against the same candidates scanned one after another:
-// the same rows and outcomes in the same order, all handed on by the calling thread.
+// The folder search on several threads against the same candidates read one after another.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -9,9 +8,9 @@
 #include <filesystem>
 #include <random>
 #include <stdexcept>
-#include <thread>
 
 #include "search/search.h"
+#include "tests/search/line_loop.h"
 #include "tests/search/search_state.h"
 #include "tests/search/test_files.h"
 
@@ -20,46 +19,14 @@ namespace {
 
 using FolderPool = SearchStateTest;
 
-// Rows and outcomes as one sequence, in the order they were handed on.
-struct Told {
-  Names events;
-  bool elsewhere = false;  // a sink was called on another thread than the search's
-
-  RowSink Rows() {
-    return [this](std::string_view row) { Note("row " + std::string(row)); };
-  }
-  OutcomeSink Outcomes() {
-    return [this](std::string_view name, FileOutcome outcome) {
-      Note(std::string(name) + " " + std::to_string(static_cast<int>(outcome)));
-    };
-  }
-  void Note(std::string event) {
-    elsewhere = elsewhere || std::this_thread::get_id() != caller;
-    events.push_back(std::move(event));
-  }
-  const std::thread::id caller = std::this_thread::get_id();
-};
-
-// The candidates read by one reader in listing order.
-Names OneAfterAnother(std::string_view word) {
-  Told told;
-  LineReader reader;
-  const HeldFolder folder(ChosenFolder);
-  for (int32_t i = 0; i < CandidateCount; ++i) {
-    const auto& name = CandidateList[static_cast<size_t>(i)];
-    told.Outcomes()(name, ScanCandidate(reader, folder, name, word, told.Rows()));
-  }
-  return told.events;
-}
-
-// Random folders: files of a few bytes to more than a block, with and without the word; names
-// that vanished, became folders or FIFOs, or cannot be names, among the candidates.
+// Random folders of no files to hundreds: files of a few bytes to more than a block, with and
+// without the word; names that vanished, became folders or FIFOs, or cannot be names.
 TEST_F(FolderPool, AgreesWithTheOneThreadScanInRowsOutcomesAndOrder) {
   std::mt19937 random(911);
   auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
-  for (int round = 0; round < 16; ++round) {
+  for (size_t round = 0; round < 16; ++round) {
     TempFolder folder;
-    const size_t files = round < 4 ? size_t(round) : 1 + below(round % 3 == 0 ? 250 : 60);
+    const size_t files = round < 3 ? round : 1 + below(round % 3 == 0 ? 250 : 60);
     for (size_t i = 0; i < files; ++i) {
       std::string bytes(below(8) == 0 ? below(2 * LineReader::BlockSize) : below(300), 'x');
       for (size_t hits = below(4); hits > 0 && !bytes.empty(); --hits) {
@@ -77,21 +44,23 @@ TEST_F(FolderPool, AgreesWithTheOneThreadScanInRowsOutcomesAndOrder) {
         mkfifo(path.c_str(), 0600);
 #endif
     }
-    CandidateList.insert(CandidateList.begin() + CandidateCount / 2, std::string(300, 'n'));
-    ++CandidateCount;
+    CandidateList.insert(CandidateList.begin() + CandidateCount++ / 2, std::string(300, 'n'));
     Told pool;
     SearchFolder("Wort", pool.Rows(), pool.Outcomes());
-    ASSERT_EQ(pool.events, OneAfterAnother("Wort")) << "round " << round;
-    ASSERT_FALSE(pool.elsewhere);
+    ASSERT_EQ(pool.text, OneAfterAnother("Wort")) << "round " << round;
   }
+  EXPECT_EQ(FolderThreads(1), 1) << "one file is read without a thread of its own";
 }
 
-// A file removed while the search runs is either read whole or not opened; a sink that throws
-// ends the search there, and the next one starts afresh.
+// A file removed while the search runs is either read or not opened, in its place; a sink that
+// throws ends the search there, and the next one starts afresh.
 TEST_F(FolderPool, FilesVanishingAndASinkThatThrows) {
   TempFolder folder;
-  for (int i = 0; i < 300; ++i) folder.Write(std::to_string(i) + ".txt", "Wort\n");
-  Choose(folder.Text());
+  const auto fill = [&] {
+    for (int i = 0; i < 300; ++i) folder.Write(std::to_string(i) + ".txt", "Wort\n");
+    Choose(folder.Text());
+  };
+  fill();
   Told told;
   size_t outcomes = 0;
   SearchFolder("Wort", told.Rows(), [&](std::string_view name, FileOutcome outcome) {
@@ -99,17 +68,18 @@ TEST_F(FolderPool, FilesVanishingAndASinkThatThrows) {
     std::error_code inUse;  // Windows keeps a file that is being read
     std::filesystem::remove(folder.Path(Candidates()[299 - outcomes++]), inUse);
   });
-  size_t event = 0;
+  size_t at = 0;
   for (const std::string& name : Candidates()) {
-    const bool read = event < told.events.size() && told.events[event] == "row " + name + "\n1";
-    event += read ? 1 : 0;
-    ASSERT_LT(event, told.events.size());
-    EXPECT_EQ(told.events[event++], name + (read ? " 0" : " 2"));
+    const std::string row = name + "\n1|";
+    const bool read = told.text.compare(at, row.size(), row) == 0;
+    at += read ? row.size() : 0;
+    const std::string outcome = name + (read ? " 0|" : " 2|");
+    ASSERT_EQ(told.text.compare(at, outcome.size(), outcome), 0) << told.text.substr(at);
+    at += outcome.size();
   }
-  EXPECT_EQ(event, told.events.size());
-  EXPECT_EQ(outcomes, 300u);
+  EXPECT_EQ(at, told.text.size());
 
-  for (int i = 0; i < 300; ++i) folder.Write(std::to_string(i) + ".txt", "Wort\n");
+  fill();
   size_t rows = 0;
   const RowSink throwing = [&](std::string_view) {
     if (++rows == 7) throw std::runtime_error("full");
@@ -117,15 +87,6 @@ TEST_F(FolderPool, FilesVanishingAndASinkThatThrows) {
   EXPECT_THROW(SearchFolder("Wort", throwing, {}), std::runtime_error);
   EXPECT_EQ(rows, 7u);
   EXPECT_EQ(Rows(SearchFolder, "Wort").size(), 300u);
-}
-
-TEST(FolderThreads, NoneBeyondTheCandidatesAndSeveralPerCore) {
-  EXPECT_EQ(FolderThreads(0), 0);
-  EXPECT_EQ(FolderThreads(1), 1);
-  EXPECT_EQ(FolderThreads(5), 5);
-  const auto cores = static_cast<int32_t>(std::max(std::thread::hardware_concurrency(), 1u));
-  EXPECT_GE(FolderThreads(100000), std::max(4 * cores, 32));
-  EXPECT_LE(FolderThreads(100000), 256);
 }
 
 }  // namespace
