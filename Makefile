@@ -19,7 +19,7 @@ build-asan:
 	cmake --preset linux-asan >/dev/null
 	cmake --build --preset linux-asan
 
-# Only the search tests, whose folder search runs on several threads.
+# The search tests of the folder search and the file layers: the search runs threads there.
 build-tsan:
 	cmake --preset linux-tsan >/dev/null
 	cmake --build --preset linux-tsan
