@@ -17,12 +17,8 @@ bool HasCandidateExtension(const std::string& name) {
 // instead of losing names.
 void StoreCandidate(const std::string& name) {
   const size_t slot = static_cast<size_t>(CandidateCount);
-  if (slot < CandidateList.size()) {
-    CandidateList[slot] = name;
-  } else {
-    CandidateList.resize(slot);
-    CandidateList.push_back(name);
-  }
+  if (slot >= CandidateList.size()) CandidateList.resize(slot + 1);
+  CandidateList[slot] = name;
   ++CandidateCount;
 }
 
@@ -41,9 +37,8 @@ ListingOutcome CollectCandidates(const std::string& folder,
     }
     showFolder(folder);
   }
-  const bool broken = listing.Broken();
-  listing.CloseListing();
-  return broken ? ListingOutcome::Truncated : ListingOutcome::Listed;
+  // The listing is closed as it goes out of scope.
+  return listing.Broken() ? ListingOutcome::Truncated : ListingOutcome::Listed;
 }
 
 }  // namespace sucholin
