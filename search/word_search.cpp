@@ -68,6 +68,7 @@ class FolderPool {
       Scanned result;
       {
         std::unique_lock lock(mutex);
+        awaited = i;
         finished.wait(lock, [&] { return results[i].done || i == failedAt; });
         if (i == failedAt) std::rethrow_exception(failure);
         result = std::move(results[i]);
@@ -92,7 +93,8 @@ class FolderPool {
         result.done = true;
         lock.lock();
         results[taken] = std::move(result);
-        finished.notify_one();
+        // Waking the deliverer for a row that cannot go out yet would only cost a switch.
+        if (taken == awaited) finished.notify_one();
       }
     } catch (...) {
       // Out of memory, as a rule. No further candidate is taken; the first that failed counts.
@@ -109,7 +111,8 @@ class FolderPool {
   const HeldFolder& folder;
   const std::string_view word;
   std::mutex mutex;
-  std::condition_variable finished;  // a result is done, or a worker failed
+  std::condition_variable finished;  // the awaited result is done, or a worker failed
+  size_t awaited = 0;                // the candidate whose result is to be handed on next
   std::vector<Scanned> results;      // one per candidate, in listing order
   size_t next = 0;                   // the first candidate no worker has taken
   bool stopping = false;
