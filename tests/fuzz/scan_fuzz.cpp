@@ -45,8 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ScanFile(path, word, "f", [&](std::string_view text) { row += text; });
   if (row != testing::LineLoopRow(path, word, "f")) std::abort();
 
-  // The same bytes cut into 1 to 32 files of a folder, some of which are removed, or become
-  // folders or FIFOs, after the listing.
+  // For one input in four, the same bytes cut into 1 to 32 files of a folder, some of which are
+  // removed, or become folders or FIFOs, after the listing. Starting the threads costs more than
+  // the scan, so the others go on to the next input.
+  if ((data[2] & 0x03) != 0) return 0;
   namespace fs = std::filesystem;
   fs::remove_all("folder");
   fs::create_directory("folder");
@@ -59,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetSearchState();
   ChosenFolder = "folder/";
   CollectCandidates(ChosenFolder, [](const std::string&) {});
-  for (int32_t i = data[2] % 8; i < CandidateCount; i += 8) {
+  for (int32_t i = (data[2] >> 2) & 0x07; i < CandidateCount; i += 8) {
     const std::string spoilt = ChosenFolder + CandidateList[static_cast<size_t>(i)];
     fs::remove(spoilt);
     if (i % 3 == 1) fs::create_directory(spoilt);
