@@ -110,9 +110,15 @@ if grep -q '^out.txt' f/out.txt; then fail "the output file was searched"; fi
 { head -c $((64 << 20)) /dev/zero | tr '\0' w; printf 'Wort\n'; } >long.txt
 /usr/bin/time -o peak -f %M "$plain" Wort long.txt >/dev/null
 (( $(cat peak) < 8 << 10 )) || fail "peak $(cat peak) KiB for one long line"
-got=0
-prlimit --as=$((128 << 20)) "$plain" a m.txt >/dev/null 2>err || got=$?
-[ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
+# Also where the row is made on a thread of the folder search.
+mkdir mem
+cp m.txt mem/m.txt
+printf 'a\n' >mem/x.txt
+for target in m.txt mem; do
+  got=0
+  prlimit --as=$((128 << 20)) "$plain" a $target >/dev/null 2>err || got=$?
+  [ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
+done
 
 # More than 2^31 lines: every zero byte ends a line, and the counter must not wrap.
 if truncate -s $((2147483648 + 16)) big.txt 2>/dev/null; then
