@@ -1,6 +1,6 @@
 # The front door: `make test` installs what is missing, builds every preset and runs every test.
 .PHONY: all deps build build-linux build-asan build-tsan build-windows build-fuzz test test-linux test-windows \
-        test-fuzz bench run run-windows package screenshots clean
+        test-fuzz check-style bench run run-windows package screenshots clean
 
 FUZZ_SECONDS ?= 30
 
@@ -34,12 +34,18 @@ build-fuzz:
 
 test: deps
 	$(MAKE) test-linux
+	$(MAKE) check-style
 	$(MAKE) test-windows
 	$(MAKE) test-fuzz
 
 test-linux: build-asan build-linux build-tsan
 	ctest --preset linux-asan
+	ctest --preset linux
 	ctest --preset linux-tsan
+
+# Formatting and lint, on the compile commands of the Linux test build.
+check-style: build-asan
+	scripts/check-style build/linux-asan
 
 test-windows: build-windows
 	scripts/test-windows

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     char name[32];
     std::snprintf(name, sizeof name, "/b/f%04d.txt", i);
     const uint64_t every = i % 250 == 17 ? 20000 : uint64_t{1} << 40;
-    ok = WriteText(folder + name, 50 * 1024, '\n', every, random);
+    ok = WriteText(folder + name, uint64_t{50} * 1024, '\n', every, random);
   }
   ok = ok && WriteText(folder + "/c.txt", uint64_t{512} << 20, ' ', uint64_t{256} << 20, random);
   ok = ok && WriteRepeated(folder + "/d.txt", std::string(1 << 20, 'a'), 1);

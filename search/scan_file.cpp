@@ -48,12 +48,12 @@ class RowText {
 class HitScanner {
  public:
   // From the first hit on, row holds the name, a line feed and the hit line numbers.
-  HitScanner(std::string_view word, std::string_view name, RowText& row)
+  HitScanner(std::string_view word, std::string_view rowName, RowText& rowText)
       : kernels(scan::KernelChoices().front()),
         finder(word),
         overlap(word.size() - 1),
-        name(name),
-        row(row) {}
+        name(rowName),
+        row(rowText) {}
 
   void ScanBlock(std::string_view block);
   bool AnyHit() const { return anyHit; }

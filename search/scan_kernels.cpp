@@ -12,13 +12,13 @@ namespace {
 constexpr std::array<uint8_t, 256> MakeCommonness() {
   std::array<uint8_t, 256> rank{};
   for (auto& r : rank) r = 255;  // control bytes and bytes above 127
-  for (int c = 0x21; c < 0x7F; ++c) rank[c] = 160;
+  for (size_t c = 0x21; c < 0x7F; ++c) rank[c] = 160;
   constexpr char Letters[] = "enitrasodhlucmgpbfwkyvzjxq";
   for (int i = 0; Letters[i] != '\0'; ++i) {
     rank[static_cast<uint8_t>(Letters[i])] = static_cast<uint8_t>(10 + i);
     rank[static_cast<uint8_t>(Letters[i] - 'a' + 'A')] = static_cast<uint8_t>(80 + i);
   }
-  for (int c = '0'; c <= '9'; ++c) rank[c] = 60;
+  for (size_t c = '0'; c <= '9'; ++c) rank[c] = 60;
   constexpr char Punctuation[] = ",.-\"'()";
   for (int i = 0; Punctuation[i] != '\0'; ++i) rank[static_cast<uint8_t>(Punctuation[i])] = 50;
   rank[' '] = 0;

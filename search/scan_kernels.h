@@ -63,7 +63,7 @@ class WordFinder {
   static constexpr size_t ShortWord = 32;
 
   // word must not be empty, and must outlive the finder.
-  explicit WordFinder(std::string_view word);
+  explicit WordFinder(std::string_view wanted);
 
   // Start of the word's first occurrence lying wholly inside text[0, size), or size.
   size_t Find(const char* text, size_t size) const;

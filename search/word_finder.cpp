@@ -7,10 +7,10 @@
 
 namespace sucholin::scan {
 
-WordFinder::WordFinder(std::string_view word)
+WordFinder::WordFinder(std::string_view wanted)
     : kernels(KernelChoices().front()),
-      word(word),
-      head(PrepareNeedle(word.substr(0, std::min(word.size(), ShortWord)))) {
+      word(wanted),
+      head(PrepareNeedle(wanted.substr(0, std::min(wanted.size(), ShortWord)))) {
   if (IsShort()) return;
   for (const char c : word) inWord.set(static_cast<uint8_t>(c));
   const size_t m = word.size();

@@ -5,6 +5,7 @@
 #include <immintrin.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace sucholin::scan {
@@ -114,7 +115,7 @@ uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
   __m128i anyCR = _mm_setzero_si128();
   size_t i = 0;
   while (i + 16 <= size) {
-    const size_t groupEnd = std::min(size, i + 255 * 16);
+    const size_t groupEnd = std::min(size, i + size_t{255} * 16);
     __m128i counts = _mm_setzero_si128();
     for (; i + 16 <= groupEnd; i += 16) {
       const __m128i x = Load16(text + i);
@@ -141,11 +142,13 @@ size_t FindEndSse2(const char* text, size_t size) {
   };
   size_t i = 0;
   for (; i + 16 <= size; i += 16) {
-    if (const uint32_t mask = terminators(i); mask != 0) return i + __builtin_ctz(mask);
+    if (const uint32_t mask = terminators(i); mask != 0)
+      return i + static_cast<size_t>(std::countr_zero(mask));
   }
   if (i < size) {
     const size_t j = size - 16;
-    if (const uint32_t mask = terminators(j) >> (i - j); mask != 0) return i + __builtin_ctz(mask);
+    if (const uint32_t mask = terminators(j) >> (i - j); mask != 0)
+      return i + static_cast<size_t>(std::countr_zero(mask));
   }
   return size;
 }
@@ -246,7 +249,7 @@ SUCHOLIN_AVX2 uint64_t CountEndsAvx2(const char* text, size_t size, bool afterCR
   size_t i = 32;
   while (i + 32 <= size) {
     // Byte counters hold at most 255, so they are summed up after at most 255 chunks each.
-    const size_t groupEnd = std::min(size, i + 2 * 255 * 32);
+    const size_t groupEnd = std::min(size, i + size_t{2} * 255 * 32);
     __m256i counts0 = _mm256_setzero_si256();
     __m256i counts1 = _mm256_setzero_si256();
     for (; i + 64 <= groupEnd; i += 64) {
@@ -274,7 +277,7 @@ SUCHOLIN_AVX2 uint64_t CountTerminatorsAvx2(const char* text, size_t size, bool&
   __m256i anyCR = _mm256_setzero_si256();
   size_t i = 0;
   while (i + 64 <= size) {
-    const size_t groupEnd = std::min(size, i + 255 * 64);
+    const size_t groupEnd = std::min(size, i + size_t{255} * 64);
     __m256i counts0 = _mm256_setzero_si256();
     __m256i counts1 = _mm256_setzero_si256();
     for (; i + 64 <= groupEnd; i += 64) {
@@ -313,11 +316,13 @@ SUCHOLIN_AVX2 size_t FindEndAvx2(const char* text, size_t size) {
   };
   size_t i = 0;
   for (; i + 32 <= size; i += 32) {
-    if (const uint32_t mask = terminators(i); mask != 0) return i + __builtin_ctz(mask);
+    if (const uint32_t mask = terminators(i); mask != 0)
+      return i + static_cast<size_t>(std::countr_zero(mask));
   }
   if (i < size) {
     const size_t j = size - 32;
-    if (const uint32_t mask = terminators(j) >> (i - j); mask != 0) return i + __builtin_ctz(mask);
+    if (const uint32_t mask = terminators(j) >> (i - j); mask != 0)
+      return i + static_cast<size_t>(std::countr_zero(mask));
   }
   return size;
 }
@@ -369,7 +374,7 @@ SUCHOLIN_AVX512 uint64_t CountStepAvx512(const char* at, size_t n, bool& sawCR) 
 __attribute__((noinline)) SUCHOLIN_AVX512 size_t
 CountToCandidatesAvx512(const char* text, size_t i, size_t starts, const char* a, const char* b,
                         __m256i first, __m256i second, uint64_t& terminators, bool& sawCR) {
-  const size_t end = std::min(starts, i + 255 * 64);
+  const size_t end = std::min(starts, i + size_t{255} * 64);
   __m256i counts0 = _mm256_setzero_si256();
   __m256i counts1 = _mm256_setzero_si256();
   __m256i crs = _mm256_setzero_si256();

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # sucholin-cli from the outside: exit codes, messages, rows, names, faults of files and output,
-# memory, and a file of more than 2^31 lines.
-# Arguments: the program, the read-fault library to preload, the optimised program.
+# and a file of more than 2^31 lines.
+# Arguments: the program, the read-fault library to preload.
 set -euo pipefail
 cli=$1
 shim=$2
-plain=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
@@ -101,24 +100,6 @@ printf 'Wort\n' >f/out.txt
 "$cli" Wort f >>f/out.txt
 if grep -q '^out.txt' f/out.txt; then fail "the output file was searched"; fi
 [ "$(wc -l <f/out.txt)" -eq 302 ] || fail "rows missing beside the output file"
-
-# Memory: one copy of a row, little for a long line, and an orderly exit when it runs out.
-{ yes a || :; } | head -c $((32 << 20)) >m.txt
-/usr/bin/time -o peak -f %M "$plain" a m.txt | wc -c >size
-(( $(cat peak) * 1024 <= $(cat size) * 3 / 2 + (32 << 20) )) ||
-  fail "peak $(cat peak) KiB for a row of $(cat size) bytes"
-{ head -c $((64 << 20)) /dev/zero | tr '\0' w; printf 'Wort\n'; } >long.txt
-/usr/bin/time -o peak -f %M "$plain" Wort long.txt >/dev/null
-(( $(cat peak) < 8 << 10 )) || fail "peak $(cat peak) KiB for one long line"
-# Also where the row is made on a thread of the folder search.
-mkdir mem
-cp m.txt mem/m.txt
-printf 'a\n' >mem/x.txt
-for target in m.txt mem; do
-  got=0
-  prlimit --as=$((128 << 20)) "$plain" a $target >/dev/null 2>err || got=$?
-  [ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
-done
 
 # More than 2^31 lines: every zero byte ends a line, and the counter must not wrap.
 if truncate -s $((2147483648 + 16)) big.txt 2>/dev/null; then

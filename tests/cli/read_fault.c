@@ -1,7 +1,7 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
 // EIO once the file's first 4096 bytes have been read; the first readdir of a folder whose path
 // ends in $LIST_FAULT_NAME fails with EIO.
-#define _GNU_SOURCE
+#define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # sucholin-cli.exe under Wine: code page 1252 bytes into pipes and files, characters into a
-# console. Run by scripts/test-windows.
+# console. Run in the Windows tests' Wine session.
 set -euo pipefail
 cli=$1
 work=$(mktemp -d)

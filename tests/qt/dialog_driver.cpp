@@ -19,7 +19,7 @@ namespace {
 
 class QtDialog : public OpenDialog {
  public:
-  explicit QtDialog(QDialog* dialog) : dialog(dialog) {}
+  explicit QtDialog(QDialog* open) : dialog(open) {}
 
   bool Shows(const std::string& text) override {
     const auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -63,7 +63,7 @@ struct DialogAnswer::Platform {
 DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
     : platform(std::make_unique<Platform>()) {
   Platform* self = platform.get();
-  QObject::connect(&self->timer, &QTimer::timeout, [self, answer] {
+  QObject::connect(&self->timer, &QTimer::timeout, [self, answer = std::move(answer)] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog && dialog->isVisible()) {
       self->timer.stop();

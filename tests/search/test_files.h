@@ -34,7 +34,7 @@ class TempFolder {
   std::string Path(std::string_view name) const { return Text() + std::string(name); }
   // Writes bytes to name (creating or replacing it) and answers its path text.
   std::string Write(std::string_view name, std::string_view bytes) const {
-    const std::string path = Path(name);
+    std::string path = Path(name);
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;

@@ -22,7 +22,7 @@ std::string TextOf(HWND w) {
 }
 
 struct Win32Dialog : OpenDialog {
-  explicit Win32Dialog(HWND dialog) : dialog(dialog) {}
+  explicit Win32Dialog(HWND open) : dialog(open) {}
   HWND dialog;
 
   // FindWindowExA finds a control by its text regardless of case; the text is compared exactly.
@@ -61,7 +61,8 @@ DialogAnswer::DialogAnswer(std::function<void(OpenDialog&)> answer)
       }
     }
     ASSERT_TRUE(dialog) << "no dialog appeared";
-    Sleep(300);  // let the dialog finish its own start-up
+    // The dialog's thread answers once its modal loop runs, its own start-up done.
+    SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
     Win32Dialog open(dialog);
     answer(open);
   });

@@ -1,5 +1,5 @@
 // The window driver on Win32: input posted to the controls as the platform would send it, and
-// WaitEvent pumped with a deadline (a thread timer keeps it from blocking for long).
+// WaitEvent pumped until the thread's queue is idle (a thread timer keeps it from blocking).
 #include "tests/contract/window_driver.h"
 
 #include <windows.h>
@@ -19,10 +19,23 @@ std::vector<Event> Taken;  // what input handling pumped, until TakeEvents hands
 HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
 HWND Control(int32_t id) { return id < 0 ? Main() : GetDlgItem(Main(), id); }
 
-void Pump(DWORD milliseconds) {
+// Whether a message other than the pump's own timer waits in the thread's queue.
+bool MessageWaiting() {
+  MSG message;
+  return PeekMessageA(&message, nullptr, 0, WM_TIMER - 1, PM_NOREMOVE) ||
+         PeekMessageA(&message, nullptr, WM_TIMER + 1, 0xFFFFFFFF, PM_NOREMOVE);
+}
+
+// Until a message raised nothing and none other waits: then every event of the input is taken.
+// The deadline only ends a queue that never empties, which is a fault of its own.
+void Pump() {
   const UINT_PTR timer = SetTimer(nullptr, 0, 5, nullptr);
-  const ULONGLONG deadline = GetTickCount64() + milliseconds;
-  while (GetTickCount64() < deadline) Taken.push_back(WaitEvent());
+  const ULONGLONG deadline = GetTickCount64() + 5000;
+  while (GetTickCount64() < deadline) {
+    const Event event = WaitEvent();
+    Taken.push_back(event);
+    if (event.kind == EventKind::OtherEvent && event.control == -1 && !MessageWaiting()) break;
+  }
   KillTimer(nullptr, timer);
 }
 
@@ -34,7 +47,7 @@ void PostButton(HWND target, bool right, bool twice, POINT at) {
     PostMessageA(target, press ? down + 2 : down, held, MAKELPARAM(at.x, at.y));
     PostMessageA(target, down + 1, 0, MAKELPARAM(at.x, at.y));
   }
-  Pump(twice ? 300 : 150);
+  Pump();
 }
 
 }  // namespace
@@ -44,13 +57,14 @@ void OpenMainWindow() {
   // Activation travels through the X server; it can take a moment to settle.
   for (int i = 0; i < 100 && GetForegroundWindow() != Main(); ++i) {
     SetForegroundWindow(Main());
-    Pump(20);
+    Pump();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
   ASSERT_EQ(GetForegroundWindow(), Main());
 }
 
 std::vector<Event> TakeEvents() {
-  Pump(120);
+  Pump();
   return std::exchange(Taken, {});
 }
 
@@ -76,12 +90,12 @@ void PressKey(Key key) {
   keybd_event(keys[static_cast<int>(key)], 0, 0, 0);
   keybd_event(keys[static_cast<int>(key)], 0, KEYEVENTF_KEYUP, 0);
   if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
-  Pump(60);
+  Pump();
 }
 
 void Type(const std::string& ascii) {
   for (const char c : ascii) PostMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
-  Pump(60);
+  Pump();
 }
 
 void RequestClose() { PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0); }
@@ -90,7 +104,7 @@ void RequestClose() { PostMessageA(Main(), WM_SYSCOMMAND, SC_CLOSE, 0); }
 void Focus(int32_t id) {
   const size_t before = Taken.size();
   SetFocus(id < 0 ? nullptr : Control(id));
-  Pump(30);
+  Pump();
   Taken.resize(before);
 }
 
@@ -133,7 +147,7 @@ int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
 Color PixelAt(int x, int y) {
   RedrawWindow(Main(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
-  Pump(60);
+  Pump();
   HDC dc = GetDC(Main());
   const COLORREF pixel = GetPixel(dc, x, y);
   ReleaseDC(Main(), dc);
