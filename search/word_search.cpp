@@ -37,8 +37,8 @@ struct Scanned {
 // waits for its turn is rows only.
 class FolderPool {
  public:
-  FolderPool(const HeldFolder& folder, std::string_view word, size_t count)
-      : folder(folder), word(word), results(count) {}
+  FolderPool(const HeldFolder& held, std::string_view sought, size_t count)
+      : folder(held), word(sought), results(count) {}
   FolderPool(const FolderPool&) = delete;
   FolderPool& operator=(const FolderPool&) = delete;
   // Leaves no worker behind, also when a sink threw: the workers stop after their file.

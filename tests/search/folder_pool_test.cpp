@@ -28,7 +28,8 @@ TEST_F(FolderPool, AgreesWithTheOneThreadScanInRowsOutcomesAndOrder) {
     TempFolder folder;
     const size_t files = round < 3 ? round : 1 + below(round % 3 == 0 ? 250 : 60);
     for (size_t i = 0; i < files; ++i) {
-      std::string bytes(below(8) == 0 ? below(2 * LineReader::BlockSize) : below(300), 'x');
+      std::string bytes(
+          below(8) == 0 ? below(2 * static_cast<size_t>(LineReader::BlockSize)) : below(300), 'x');
       for (size_t hits = below(4); hits > 0 && !bytes.empty(); --hits) {
         bytes.replace(below(bytes.size()), 1, "\nWort\r");
       }
