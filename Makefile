@@ -1,5 +1,5 @@
 # The front door: `make test` installs what is missing, builds every preset and runs every test.
-.PHONY: all deps build build-linux build-asan build-windows build-fuzz test test-linux test-windows \
+.PHONY: all deps build build-linux build-asan build-tsan build-windows build-fuzz test test-linux test-windows \
         test-fuzz check-style bench run run-windows package screenshots clean
 
 FUZZ_SECONDS ?= 30
@@ -19,6 +19,11 @@ build-asan:
 	cmake --preset linux-asan >/dev/null
 	cmake --build --preset linux-asan
 
+# The search tests of the folder search and the file layers: the search runs threads there.
+build-tsan:
+	cmake --preset linux-tsan >/dev/null
+	cmake --build --preset linux-tsan
+
 build-windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
@@ -33,9 +38,10 @@ test: deps
 	$(MAKE) test-windows
 	$(MAKE) test-fuzz
 
-test-linux: build-asan build-linux
+test-linux: build-asan build-linux build-tsan
 	ctest --preset linux-asan
 	ctest --preset linux
+	ctest --preset linux-tsan
 
 # Formatting and lint, on the compile commands of the Linux test build.
 check-style: build-asan

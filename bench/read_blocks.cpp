@@ -1,13 +1,14 @@
 // Reads the named files in the line reader's blocks through the file layer, and nothing else.
 #include <cstdio>
 #include <cstdint>
+#include <vector>
 
 #include "search/file_layer.h"
 #include "search/search.h"
 
 int main(int argc, char** argv) {
   namespace layer = sucholin::file_layer;
-  char block[sucholin::LineReader::BlockSize];
+  std::vector<char> block(sucholin::LineReader::BlockSize);
   uint64_t total = 0;
   for (int i = 1; i < argc; ++i) {
     intptr_t handle;
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
       return 2;
     }
     int32_t got;
-    while ((got = layer::ReadBlock(handle, block, sizeof block)) > 0) total += got;
+    while ((got = layer::ReadBlock(handle, block.data(), sucholin::LineReader::BlockSize)) > 0)
+      total += got;
     layer::Close(handle);
     if (got < 0) {
       std::fprintf(stderr, "read_blocks: %s cannot be read\n", argv[i]);

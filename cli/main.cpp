@@ -65,23 +65,19 @@ int Print(std::string_view text) {
   return Failed;
 }
 
-bool IsFolder(const std::string& path) {
-  DirectoryListing listing;
-  if (!listing.OpenListing(path, "")) return false;
-  listing.CloseListing();
-  return true;
-}
-
-void CollectFolder(const std::string& path) {
+// Lists path as a folder (once: the listing itself tells whether it is one) and keeps its
+// candidates, all but the file stdout writes to.
+ListingOutcome CollectFolder(const std::string& path) {
   ChosenFolder = path;
   if (path.back() != '/' && path.back() != FolderSeparator) ChosenFolder += FolderSeparator;
   CandidateCount = 0;
-  CollectCandidates(ChosenFolder, [](const std::string&) {});
+  const ListingOutcome listing = CollectCandidates(ChosenFolder, [](const std::string&) {});
   CandidateList.resize(static_cast<size_t>(CandidateCount));
   for (const std::string& name : OutputFileNames(ChosenFolder, CandidateList)) {
     CandidateList.erase(std::find(CandidateList.begin(), CandidateList.end(), name));
   }
   CandidateCount = static_cast<int32_t>(CandidateList.size());
+  return listing;
 }
 
 int Search(std::string_view word, const std::string& path) {
@@ -98,8 +94,12 @@ int Search(std::string_view word, const std::string& path) {
     }
     faults = true;
   };
-  if (IsFolder(path)) {
-    CollectFolder(path);
+  const ListingOutcome listing = CollectFolder(path);
+  if (listing != ListingOutcome::Unlisted) {
+    if (listing == ListingOutcome::Truncated) {
+      Tell(texts::CliFolderBroken, path);
+      faults = true;
+    }
     SearchFolder(word, sink, [&](std::string_view name, FileOutcome outcome) {
       tellFault(outcome, ChosenFolder + std::string(name));
     });

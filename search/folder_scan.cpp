@@ -17,21 +17,17 @@ bool HasCandidateExtension(const std::string& name) {
 // instead of losing names.
 void StoreCandidate(const std::string& name) {
   const size_t slot = static_cast<size_t>(CandidateCount);
-  if (slot < CandidateList.size()) {
-    CandidateList[slot] = name;
-  } else {
-    CandidateList.resize(slot);
-    CandidateList.push_back(name);
-  }
+  if (slot >= CandidateList.size()) CandidateList.resize(slot + 1);
+  CandidateList[slot] = name;
   ++CandidateCount;
 }
 
 }  // namespace
 
-void CollectCandidates(const std::string& folder,
-                       const std::function<void(const std::string&)>& showFolder) {
+ListingOutcome CollectCandidates(const std::string& folder,
+                                 const std::function<void(const std::string&)>& showFolder) {
   DirectoryListing listing;
-  if (!listing.OpenListing(folder, "*.*")) return;
+  if (!listing.OpenListing(folder, "*.*")) return ListingOutcome::Unlisted;
   while (listing.NextEntry()) {
     const int32_t kind = listing.EntryKind();
     if (kind == DirectoryListing::Directory) continue;
@@ -41,7 +37,8 @@ void CollectCandidates(const std::string& folder,
     }
     showFolder(folder);
   }
-  listing.CloseListing();
+  // The listing is closed as it goes out of scope.
+  return listing.Broken() ? ListingOutcome::Truncated : ListingOutcome::Listed;
 }
 
 }  // namespace sucholin

@@ -1,5 +1,6 @@
 // Reads one file in blocks and hands it out line by line, or block by block.
 #include <algorithm>
+#include <new>
 
 #include "search/file_layer.h"
 #include "search/search.h"
@@ -10,6 +11,7 @@ namespace {
 
 // A line's storage starts this large and doubles, whatever the block size.
 constexpr size_t LineStart = 4096;
+constexpr std::align_val_t BlockAlignment{64};
 
 FileOutcome OutcomeOfOpen(file_layer::OpenResult result) {
   switch (result) {
@@ -27,15 +29,22 @@ HeldFolder::HeldFolder(const std::string& folder)
 
 HeldFolder::~HeldFolder() { file_layer::CloseFolder(handle); }
 
+void LineReader::FreeBlock::operator()(char* bytes) const {
+  ::operator delete[](bytes, BlockAlignment);
+}
+
 bool LineReader::OpenForReading(const std::string& path) {
-  CloseReader();
-  outcome = OutcomeOfOpen(file_layer::OpenRead(file_layer::NoHandle, {}, path, handle));
-  return IsOpen();
+  return Open(file_layer::NoHandle, {}, path);
 }
 
 bool LineReader::OpenForReading(const HeldFolder& folder, const std::string& name) {
+  return Open(folder.Handle(), folder.Text(), name);
+}
+
+bool LineReader::Open(intptr_t folder, const std::string& folderText, const std::string& name) {
   CloseReader();
-  outcome = OutcomeOfOpen(file_layer::OpenRead(folder.Handle(), folder.Text(), name, handle));
+  if (!block) block.reset(static_cast<char*>(::operator new[](BlockSize, BlockAlignment)));
+  outcome = OutcomeOfOpen(file_layer::OpenRead(folder, folderText, name, handle));
   return IsOpen();
 }
 
@@ -50,7 +59,7 @@ void LineReader::CloseReader() {
 bool LineReader::NextBlock() {
   if (unread > 0) return true;
   if (!IsOpen()) return false;
-  const int32_t got = file_layer::ReadBlock(handle, block, BlockSize);
+  const int32_t got = file_layer::ReadBlock(handle, block.get(), BlockSize);
   // A failed read ends the file's lines as its real end does, but is remembered.
   if (got < 0) outcome = FileOutcome::ReadFailed;
   filled = std::max(got, int32_t{0});

@@ -161,9 +161,9 @@ namespace {
 // Opens the file with open(reader) and hands its row, if any, to sink. A word that no line can
 // hold still has its file opened and read, so that a file that cannot be is told as for any word.
 template <typename Open>
-FileOutcome Scan(std::string_view word, std::string_view name, const RowSink& sink, Open open) {
+FileOutcome Scan(LineReader& reader, std::string_view word, std::string_view name,
+                 const RowSink& sink, Open open) {
   if (word.empty()) return FileOutcome::ReadToEnd;
-  LineReader reader;
   if (!open(reader)) return reader.Outcome();
   scan::FileScan scan(word, name);
   while (reader.NextBlock()) {
@@ -181,13 +181,15 @@ FileOutcome Scan(std::string_view word, std::string_view name, const RowSink& si
 
 FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
                      const RowSink& sink) {
-  return Scan(word, name, sink, [&](LineReader& reader) { return reader.OpenForReading(path); });
+  LineReader reader;
+  return Scan(reader, word, name, sink,
+              [&](LineReader& opening) { return opening.OpenForReading(path); });
 }
 
-FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name, std::string_view word,
-                          const RowSink& sink) {
-  return Scan(word, name, sink,
-              [&](LineReader& reader) { return reader.OpenForReading(folder, name); });
+FileOutcome ScanCandidate(LineReader& reader, const HeldFolder& folder, const std::string& name,
+                          std::string_view word, const RowSink& sink) {
+  return Scan(reader, word, name, sink,
+              [&](LineReader& opening) { return opening.OpenForReading(folder, name); });
 }
 
 }  // namespace sucholin

@@ -1,10 +1,13 @@
 // The search core: text utilities, line reader, word search and folder scan. Knows no windows.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace sucholin {
@@ -14,8 +17,17 @@ namespace sucholin {
 
 // ---- Text utilities. Positions count from 1; absent texts are empty texts. ----
 int32_t FindText(std::string_view in, std::string_view word, int32_t start);
-std::string NumberText(int32_t value);
-std::string NumberText(int64_t value);  // line numbers are 64-bit
+// The decimal text of a magnitude, with a minus sign in front when negative.
+std::string DecimalText(uint64_t magnitude, bool negative);
+template <std::integral Number>
+std::string NumberText(Number value) {
+  const auto wide = static_cast<uint64_t>(value);
+  if constexpr (std::is_signed_v<Number>) {
+    // The magnitude is worked out unsigned, so that the smallest value has one too.
+    if (value < 0) return DecimalText(0 - wide, true);
+  }
+  return DecimalText(wide, false);
+}
 int32_t TextLength(std::string_view text);
 std::string RightPart(std::string_view text, int32_t count);
 std::string ExtensionPart(std::string_view path);
@@ -55,9 +67,15 @@ class HeldFolder {
 
 class LineReader {
  public:
-  // Bytes per read, the platform's choice: 4096 on Windows, larger where reads cost more than
-  // the bytes they bring. The lines are the same at any size.
-  static constexpr int32_t BlockSize = SUCHOLIN_READ_BLOCK;
+  // Bytes per read, the platform's choice: 4096 on Windows, as it always read; elsewhere chosen
+  // by measurement: reads of 32 KiB to 512 KiB cost about the same per GiB, reads of 4096 bytes
+  // over half as much again, and 128 KiB needs few reads and stays inside the core's cache while
+  // the scan goes over it. The lines are the same at any size.
+#ifdef _WIN32
+  static constexpr int32_t BlockSize = 4096;
+#else
+  static constexpr int32_t BlockSize = 128 * 1024;
+#endif
 
   LineReader() = default;
   LineReader(const LineReader&) = delete;
@@ -80,7 +98,7 @@ class LineReader {
   // Block-level access for the fast scan, on the same block and position as ReadLine.
   // The untaken bytes of the current block; empty when it is used up.
   std::string_view Unread() const {
-    return {block + (filled - unread), static_cast<size_t>(unread)};
+    return {block.get() + (filled - unread), static_cast<size_t>(unread)};
   }
   // Marks the first count bytes of Unread() as taken.
   void Take(int32_t count) { unread -= count; }
@@ -89,6 +107,7 @@ class LineReader {
 
  private:
   static constexpr intptr_t NoHandle = -1;
+  bool Open(intptr_t folder, const std::string& folderText, const std::string& name);
   bool TakeByte(char& byte);
   void GiveBackByte() { ++unread; }
 
@@ -96,7 +115,13 @@ class LineReader {
   FileOutcome outcome = FileOutcome::ReadToEnd;
   int32_t filled = 0;
   int32_t unread = 0;
-  alignas(64) char block[BlockSize];  // cache-line aligned: the scan reads it in vector loads
+  // On the heap, obtained at the first open and kept for every later file, so that a reader
+  // fits any thread's stack and a worker allocates it once. Cache-line aligned: the scan reads it
+  // in vector loads.
+  struct FreeBlock {
+    void operator()(char* bytes) const;
+  };
+  std::unique_ptr<char[], FreeBlock> block;
 };
 
 // ---- Word search ----
@@ -121,10 +146,14 @@ void ResetSearchState();
 // Scans one file; when the word is in it, hands one row for name to sink.
 FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
                      const RowSink& sink);
-// Scans the file name of folder, opened relative to it where the platform allows.
-FileOutcome ScanCandidate(const HeldFolder& folder, const std::string& name, std::string_view word,
-                          const RowSink& sink);
-// Scans the CandidateCount candidates of ChosenFolder in listing order.
+// Scans the file name of folder, opened relative to it where the platform allows, with reader,
+// whose block is kept for the next file.
+FileOutcome ScanCandidate(LineReader& reader, const HeldFolder& folder, const std::string& name,
+                          std::string_view word, const RowSink& sink);
+// How many threads a folder search of candidates files reads with; 1 reads on the calling thread.
+int32_t FolderThreads(size_t candidates);
+// Scans the CandidateCount candidates of ChosenFolder, several at a time, and hands their rows
+// and outcomes on in listing order, all on the calling thread.
 void SearchFolder(std::string_view word, const RowSink& sink, const OutcomeSink& told = {});
 // Scans ChosenFile.
 void SearchFile(std::string_view word, const RowSink& sink, const OutcomeSink& told = {});
@@ -147,6 +176,8 @@ class DirectoryListing {
   bool NextEntry();
   int32_t EntryKind() const;
   std::string EntryName() const;
+  // True when the entries ended on an error rather than at the folder's end.
+  bool Broken() const;
   void CloseListing();
 
  private:
@@ -158,9 +189,16 @@ class DirectoryListing {
 inline constexpr std::string_view CandidateExtensions[] = {"txt", "htm", "html", "xml", "bat",
                                                            "pb",  "pbi", "php",  "perl"};
 
+// What became of a folder's listing.
+enum class ListingOutcome : int32_t {
+  Listed,     // every entry was looked at
+  Unlisted,   // the folder cannot be listed (or is no folder); nothing was collected
+  Truncated,  // an error ended the entries early; the names before it were kept
+};
+
 // Lists folder and keeps every qualifying file name in CandidateList; calls showFolder(folder)
 // once per file entry.
-void CollectCandidates(const std::string& folder,
-                       const std::function<void(const std::string&)>& showFolder);
+ListingOutcome CollectCandidates(const std::string& folder,
+                                 const std::function<void(const std::string&)>& showFolder);
 
 }  // namespace sucholin

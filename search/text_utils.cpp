@@ -29,9 +29,7 @@ int32_t FindText(std::string_view in, std::string_view word, int32_t start) {
   return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
 }
 
-std::string NumberText(int64_t value) {
-  // Work on the magnitude as unsigned so that the smallest value has one too.
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+std::string DecimalText(uint64_t magnitude, bool negative) {
   char digits[20];
   size_t count = 0;
   do {
@@ -40,12 +38,10 @@ std::string NumberText(int64_t value) {
   } while (magnitude != 0);
   std::string text;
   text.reserve(count + 1);
-  if (value < 0) text += '-';
+  if (negative) text += '-';
   while (count > 0) text += digits[--count];
   return text;
 }
-
-std::string NumberText(int32_t value) { return NumberText(static_cast<int64_t>(value)); }
 
 int32_t TextLength(std::string_view text) { return Length(text); }
 

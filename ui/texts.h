@@ -106,6 +106,8 @@ inline constexpr char CliHelp[] =
     "ausgegeben.\n";
 inline constexpr char CliPathUnreadable[] = "Ordner oder Datei nicht lesbar: ";
 inline constexpr char CliFileUnreadable[] = "Datei nicht lesbar: ";
+inline constexpr char CliFolderBroken[] =
+    "Lesefehler im Ordner, nicht alle Dateien sind durchsucht: ";
 inline constexpr char CliReadFailed[] = "Lesefehler, die Datei ist nur bis dahin durchsucht: ";
 inline constexpr char CliWriteFailed[] = "Die Ausgabe kann nicht geschrieben werden.";
 inline constexpr char CliOutOfMemory[] = "Zu wenig Speicher.";

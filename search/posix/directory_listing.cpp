@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <memory>
 #include <vector>
@@ -55,6 +56,7 @@ struct Entry {
 struct DirectoryListing::Platform {
   std::vector<Entry> entries;  // the whole folder, in name order
   size_t next = 0;             // entries handed out so far
+  bool broken = false;         // a read of the folder failed: entries are missing
 };
 
 bool DirectoryListing::OpenListing(const std::string& folder, const std::string& pattern) {
@@ -69,8 +71,14 @@ bool DirectoryListing::OpenListing(const std::string& folder, const std::string&
   // "*.*" means every entry, as on Windows, names without a dot included.
   const bool everyEntry = pattern.empty() || pattern == "*.*";
   auto listing = std::make_unique<Platform>();
-  // A read error ends the enumeration like the end of the folder.
-  while (const dirent* entry = readdir(opened.get())) {
+  for (;;) {
+    // Only errno tells a failed read from the folder's end.
+    errno = 0;
+    const dirent* entry = readdir(opened.get());
+    if (entry == nullptr) {
+      listing->broken = errno != 0;
+      break;
+    }
     if (!everyEntry && fnmatch(pattern.c_str(), entry->d_name, 0) != 0) continue;
     listing->entries.push_back({entry->d_name, KindOf(dirfd(opened.get()), *entry)});
   }
@@ -95,6 +103,8 @@ std::string DirectoryListing::EntryName() const {
   return platform == nullptr || platform->next == 0 ? std::string()
                                                     : platform->entries[platform->next - 1].name;
 }
+
+bool DirectoryListing::Broken() const { return platform != nullptr && platform->broken; }
 
 void DirectoryListing::CloseListing() {
   delete platform;

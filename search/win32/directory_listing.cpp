@@ -13,6 +13,7 @@ struct DirectoryListing::Platform {
   HANDLE search = INVALID_HANDLE_VALUE;  // stays invalid for a folder without any entry
   WIN32_FIND_DATAW entry{};
   bool pending = false;  // the entry FindFirstFileW delivered has not been handed out yet
+  bool broken = false;   // FindNextFileW failed before the folder's end
 
   Platform() = default;
   Platform(const Platform&) = delete;
@@ -49,9 +50,12 @@ bool DirectoryListing::NextEntry() {
     platform->pending = false;
     return true;
   }
-  // Any failure, not only the end of the folder, ends the enumeration.
-  return FindNextFileW(platform->search, &platform->entry) != 0;
+  if (FindNextFileW(platform->search, &platform->entry) != 0) return true;
+  platform->broken = GetLastError() != ERROR_NO_MORE_FILES;
+  return false;
 }
+
+bool DirectoryListing::Broken() const { return platform != nullptr && platform->broken; }
 
 int32_t DirectoryListing::EntryKind() const {
   if (platform == nullptr || platform->search == INVALID_HANDLE_VALUE) return NoListing;

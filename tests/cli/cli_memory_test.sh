@@ -16,7 +16,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 { head -c $((64 << 20)) /dev/zero | tr '\0' w; printf 'Wort\n'; } >long.txt
 /usr/bin/time -o peak -f %M "$cli" Wort long.txt >/dev/null
 (( $(cat peak) < 8 << 10 )) || fail "peak $(cat peak) KiB for one long line"
-got=0
-prlimit --as=$((128 << 20)) "$cli" a m.txt >/dev/null 2>err || got=$?
-[ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
+# Also where the row is made on a thread of the folder search.
+mkdir mem
+cp m.txt mem/m.txt
+printf 'a\n' >mem/x.txt
+for target in m.txt mem; do
+  got=0
+  prlimit --as=$((128 << 20)) "$cli" a $target >/dev/null 2>err || got=$?
+  [ $got -eq 2 ] && grep -qx 'sucholin-cli: Zu wenig Speicher.' err || fail "out of memory: exit $got"
+done
 echo "cli_memory_test: all passed"

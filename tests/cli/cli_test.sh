@@ -63,6 +63,11 @@ wrap="faulty setpriv --reuid=nobody --regid=nogroup --clear-groups" check 2 \
   "$(printf 'bad.txt\t1\nok.txt\t1')" \
   "$(printf 'sucholin-cli: Datei nicht lesbar: f/secret.txt\n%s' "${unread}f/bad.txt")" Wort f/
 
+# A folder whose listing fails is told, not taken for an empty folder; it is listed only once.
+listfault() { LD_PRELOAD=$shim LIST_FAULT_NAME=/d ASAN_OPTIONS=verify_asan_link_order=0 "$@"; }
+wrap=listfault check 2 '' 'sucholin-cli: Lesefehler im Ordner, nicht alle Dateien sind durchsucht: d' \
+  Wort d
+
 # A FIFO asked for is no file to search.
 mkfifo f/chan.txt
 rm f/bad.txt f/secret.txt

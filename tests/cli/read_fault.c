@@ -1,6 +1,9 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
-// EIO once the file's first 4096 bytes have been read.
+// EIO once the file's first 4096 bytes have been read; the first readdir of a folder whose path
+// ends in $LIST_FAULT_NAME fails with EIO.
 #define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
+#include <dirent.h>
+#include <dlfcn.h>
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -8,17 +11,32 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-ssize_t read(int fd, void *into, size_t size) {
-  const char *name = getenv("READ_FAULT_NAME");
+// Whether the path open at fd ends in the value of the variable named variable.
+static int Named(int fd, const char *variable) {
+  const char *name = getenv(variable);
   const size_t tail = name ? strlen(name) : 0;
   char link[64];
   char path[4096];
   snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-  const ssize_t length = name ? readlink(link, path, sizeof path) : -1;
-  if (length >= (ssize_t)tail && tail > 0 && memcmp(path + length - tail, name, tail) == 0 &&
-      lseek(fd, 0, SEEK_CUR) >= 4096) {
+  const ssize_t length = tail > 0 ? readlink(link, path, sizeof path) : -1;
+  return length >= (ssize_t)tail && tail > 0 && memcmp(path + length - tail, name, tail) == 0;
+}
+
+ssize_t read(int fd, void *into, size_t size) {
+  if (Named(fd, "READ_FAULT_NAME") && lseek(fd, 0, SEEK_CUR) >= 4096) {
     errno = EIO;
     return -1;
   }
   return syscall(SYS_read, fd, into, size);
+}
+
+struct dirent *readdir(DIR *dir) {
+  static int failed = 0;
+  if (!failed && Named(dirfd(dir), "LIST_FAULT_NAME")) {
+    failed = 1;
+    errno = EIO;
+    return NULL;
+  }
+  struct dirent *(*next)(DIR *) = (struct dirent * (*)(DIR *)) dlsym(RTLD_NEXT, "readdir");
+  return next(dir);
 }

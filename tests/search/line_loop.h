@@ -1,5 +1,6 @@
 // The word search done the slow way, the reference ScanFile is held to: the file split into its
-// lines one by one, each searched for the word in the file's encoding.
+// lines one by one, each searched for the word in the file's encoding; and the folder search done
+// one file after another.
 #pragma once
 
 #include <algorithm>
@@ -7,9 +8,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "search/file_scan.h"
+#include "search/search.h"
 
 namespace sucholin::testing {
 
@@ -89,6 +92,36 @@ inline std::string ScanInBlocks(std::string_view file, std::string_view word, si
   }
   scan.Feed({ExactCopy({}).get(), 0});
   return std::string(scan.Finish());
+}
+
+// Rows and outcomes as one text, in the order a search hands them on, and whether it did so on
+// another thread than the one that made this.
+struct Told {
+  std::string text;
+  const std::thread::id caller = std::this_thread::get_id();
+  void Note(std::string_view event) {
+    text.append(event).append(std::this_thread::get_id() == caller ? "|" : " elsewhere|");
+  }
+  RowSink Rows() {
+    return [this](std::string_view row) { Note(row); };
+  }
+  OutcomeSink Outcomes() {
+    return [this](std::string_view name, FileOutcome outcome) {
+      Note(std::string(name) + " " + NumberText(static_cast<int32_t>(outcome)));
+    };
+  }
+};
+
+// What SearchFolder must hand on: the candidates read by one reader, in listing order.
+inline std::string OneAfterAnother(std::string_view word) {
+  Told told;
+  LineReader reader;
+  const HeldFolder folder(ChosenFolder);
+  for (int32_t i = 0; i < CandidateCount; ++i) {
+    const std::string& name = CandidateList[static_cast<size_t>(i)];
+    told.Outcomes()(name, ScanCandidate(reader, folder, name, word, told.Rows()));
+  }
+  return told.text;
 }
 
 }  // namespace sucholin::testing

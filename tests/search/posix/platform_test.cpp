@@ -40,7 +40,15 @@ TEST_F(PosixPlatform, SpecialFilesAreNotOpenedAndNoDescriptorOutlivesItsUse) {
   // Names that became a FIFO or a folder after the listing.
   CandidateList[CandidateCount++] = "f.txt";
   CandidateList[CandidateCount++] = "ordner.txt";
-  EXPECT_EQ(Sorted(Rows(SearchFolder, "Wort")), (Names{"a.txt\n1", "datei.txt\n2"}));
+  Names rows;
+  Names notRegular;
+  SearchFolder(
+      "Wort", [&](std::string_view row) { rows.emplace_back(row); },
+      [&](std::string_view name, FileOutcome outcome) {
+        if (outcome == FileOutcome::NotRegular) notRegular.emplace_back(name);
+      });
+  EXPECT_EQ(Sorted(rows), (Names{"a.txt\n1", "datei.txt\n2"}));
+  EXPECT_EQ(notRegular, (Names{"f.txt", "ordner.txt"})) << "refused once opened, never read";
   LineReader reader;
   for (const char* name : {"a.txt", "ordner.txt", "f.txt", "null.txt", "a.txt", "a.txt"}) {
     EXPECT_EQ(reader.OpenForReading(folder.Path(name)), std::string_view(name) == "a.txt") << name;
