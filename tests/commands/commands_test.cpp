@@ -169,19 +169,12 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   ShellLog.clear();
   Send(ResultList, DoubleClick);  // nothing selected
   SelectRow(0);
-  const struct {
-    int32_t control, type;
-  } ignored[] = {{SelectionFrame, Click},
-                 {PathField, TextChange},
-                 {WordField, TextChange},
-                 {8, Click},
-                 {ResultFrame, Click},
-                 {42, Click},
-                 {ResultList, Click},
-                 {ResultList, RightClick},
-                 {ResultList, RightDoubleClick},
-                 {ResultList, SelectionChange}};
-  for (const auto& event : ignored) EXPECT_TRUE(Send(event.control, event.type));
+  for (const int32_t control :
+       {int32_t{SelectionFrame}, 8, int32_t{ResultFrame}, 42, int32_t{ResultList}})
+    EXPECT_TRUE(Send(control));
+  for (const int32_t field : {PathField, WordField}) EXPECT_TRUE(Send(field, TextChange));
+  for (const int32_t type : {RightClick, RightDoubleClick, SelectionChange})
+    EXPECT_TRUE(Send(ResultList, type));
   for (const EventKind kind : {EventKind::MoveEvent, EventKind::SizeEvent, EventKind::PaintEvent,
                                EventKind::ActivateEvent, EventKind::OtherEvent}) {
     EXPECT_TRUE(HandleEvent({kind}));

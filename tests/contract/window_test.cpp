@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/contract/window_driver.h"
@@ -267,16 +268,14 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
 }
 
 TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
-  const struct {
-    int x, y;
-  } blue[] = {
+  const std::pair<int, int> blue[] = {
       {2, 2},      // the window's corner
       {60, 73},    // inside the selection frame, below the options
       {90, 33},    // FolderOption beyond its label
       {105, 60},   // FileOption beyond its label
       {200, 274},  // inside the result frame, below the list
   };
-  for (const auto& at : blue) EXPECT_EQ(PixelAt(at.x, at.y), PanelBlue) << at.x << "," << at.y;
+  for (const auto& [x, y] : blue) EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
 }
 
