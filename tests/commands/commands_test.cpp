@@ -27,9 +27,8 @@ bool Send(int32_t control, int32_t type = Click) {
 // Every row as "name|lines", sorted: a folder lists in the platform's order.
 Log Rows() {
   Log rows;
-  for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
+  for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row)
     rows.push_back(GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1));
-  }
   std::sort(rows.begin(), rows.end());
   return rows;
 }

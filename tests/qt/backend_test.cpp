@@ -57,9 +57,7 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
     EXPECT_LT(columns.back(), image.width() - 3);
     EXPECT_GE(widget->height(), widget->fontMetrics().height());
     EXPECT_GT(widget->font().pixelSize(), 8) << "a smaller font than the texts need";
-    if (qobject_cast<QPushButton*>(widget)) {
-      EXPECT_GT(columns.front(), 2);
-    }
+    if (qobject_cast<QPushButton*>(widget)) EXPECT_GT(columns.front(), 2);
   }
 }
 
@@ -126,9 +124,8 @@ TEST_F(QtBackend, ADarkDesktopKeepsTheWindowsOwnColours) {
   for (const int32_t id : own) light.push_back(Widget(id)->grab().toImage());
   QApplication::setPalette(QPalette(QColor(45, 45, 45)));
   QCoreApplication::processEvents();  // the change reaches the widgets as a posted event
-  for (size_t i = 0; i < std::size(own); ++i) {
+  for (size_t i = 0; i < std::size(own); ++i)
     EXPECT_EQ(Widget(own[i])->grab().toImage(), light[i]) << own[i];
-  }
   EXPECT_EQ(Widget(PathField)->palette().base(), QApplication::palette().button()) << "read-only";
   AddRow(ResultList, -1, "brief.txt\n3,17");
   SetControlText(PathField, "/home/anna/Texte/");

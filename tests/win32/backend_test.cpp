@@ -54,9 +54,8 @@ TEST(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
     SendMessageA(Main(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
   }
-  for (const Event& event : testing::TakeEvents()) {
+  for (const Event& event : testing::TakeEvents())
     EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;
-  }
 }
 
 }  // namespace
