@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "search/search.h"
@@ -65,20 +67,16 @@ class Commands : public ::testing::Test {
 };
 
 TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheList) {
-  const struct {
-    bool chosen;
-    std::string word;
-    Log notices;
-  } cases[] = {{false, "", {PathNotice, WordNotice}},
-               {true, "", {WordNotice}},
-               {false, "Wort", {PathNotice}}};
-  for (const auto& c : cases) {
+  const std::tuple<bool, std::string, Log> cases[] = {{false, "", {PathNotice, WordNotice}},
+                                                      {true, "", {WordNotice}},
+                                                      {false, "Wort", {PathNotice}}};
+  for (const auto& [chosen, word, notices] : cases) {
     ChooseAndSearch(true);
-    if (!c.chosen) SetControlText(PathField, "");
-    SetControlText(WordField, c.word);
+    if (!chosen) SetControlText(PathField, "");
+    SetControlText(WordField, word);
     ShellLog.clear();
     Send(SearchButton);
-    EXPECT_EQ(ShellLog, c.notices) << c.chosen << " " << c.word;
+    EXPECT_EQ(ShellLog, notices) << chosen << " " << word;
     EXPECT_TRUE(Rows().empty());
   }
 }
@@ -136,16 +134,15 @@ TEST_F(Commands, PathFieldShowsTheChoiceASearchReads) {
 // search read: never a bare name resolved against the program's current folder. An option click,
 // checked already or not, empties both fields and keeps the rows.
 TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
-  const struct {
-    bool folderSearch;
-    int32_t clickedAfterwards;  // -1: nothing
-  } cases[] = {{true, -1},  {true, FileOption},  {true, FolderOption},
-               {false, -1}, {false, FileOption}, {false, FolderOption}};
-  for (const auto& c : cases) {
-    ChooseAndSearch(c.folderSearch);
-    if (c.clickedAfterwards >= 0) {
-      SetControlState(c.clickedAfterwards, 1);
-      Send(c.clickedAfterwards);
+  // Whether the folder was searched, and the option clicked afterwards (-1: none).
+  const std::pair<bool, int32_t> cases[] = {{true, -1},           {true, FileOption},
+                                            {true, FolderOption}, {false, -1},
+                                            {false, FileOption},  {false, FolderOption}};
+  for (const auto& [folderSearch, clickedAfterwards] : cases) {
+    ChooseAndSearch(folderSearch);
+    if (clickedAfterwards >= 0) {
+      SetControlState(clickedAfterwards, 1);
+      Send(clickedAfterwards);
       EXPECT_EQ(GetControlText(PathField) + GetControlText(WordField), "");
     }
     ShellLog.clear();
@@ -155,8 +152,8 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
       Send(ResultList, DoubleClick);
       expected.push_back("OpenDocument|" + folder.Path(GetRowText(ResultList, row, 0)));
     }
-    EXPECT_EQ(ShellLog, expected) << c.folderSearch << " " << c.clickedAfterwards;
-    EXPECT_EQ(expected.size(), c.folderSearch ? 3u : 1u);
+    EXPECT_EQ(ShellLog, expected) << folderSearch << " " << clickedAfterwards;
+    EXPECT_EQ(expected.size(), folderSearch ? 3u : 1u);
   }
 }
 

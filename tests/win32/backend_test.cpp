@@ -18,9 +18,7 @@ namespace {
 // shell contract and the end-to-end test give the real dialogs.
 TEST(ShellRules, Targets) {
   const struct {
-    const char* target;
-    const char* line;
-    const char* folder;
+    const char *target, *line, *folder;
     bool program;
     const char* typeClass;
   } cases[] = {
