@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
+#include <ranges>
 
 #include "tests/contract/window_driver.h"
 #include "tests/qt/widgets.h"
@@ -26,12 +27,8 @@ namespace {
 std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
   std::vector<int> columns;
   for (int x = 0; x < image.width(); ++x) {
-    for (int y = top; y < bottom; ++y) {
-      if (qGray(image.pixel(x, y)) < 80) {
-        columns.push_back(x);
-        break;
-      }
-    }
+    const auto dark = [&](int y) { return qGray(image.pixel(x, y)) < 80; };
+    if (std::ranges::any_of(std::views::iota(top, bottom), dark)) columns.push_back(x);
   }
   return columns;
 }
