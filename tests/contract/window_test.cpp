@@ -148,7 +148,9 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
     for (const Key key : step.keys) PressKey(key);
     if (step.clicked >= 0) ClickControl(step.clicked);
     EXPECT_EQ(Actions(), step.seen) << "focus " << step.focus << ", click " << step.clicked;
-    if (step.clicked < 0) EXPECT_EQ(FocusedControl(), step.focus);
+    if (step.clicked < 0) {
+      EXPECT_EQ(FocusedControl(), step.focus);
+    }
   }
   EXPECT_EQ(GetControlState(FileOption), 1);
   EXPECT_EQ(GetControlText(WordField), "ab");

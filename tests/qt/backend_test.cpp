@@ -54,7 +54,9 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
     EXPECT_LT(columns.back(), image.width() - 3);
     EXPECT_GE(widget->height(), widget->fontMetrics().height());
     EXPECT_GT(widget->font().pixelSize(), 8) << "a smaller font than the texts need";
-    if (qobject_cast<QPushButton*>(widget)) EXPECT_GT(columns.front(), 2);
+    if (qobject_cast<QPushButton*>(widget)) {
+      EXPECT_GT(columns.front(), 2);
+    }
   }
 }
 
@@ -65,7 +67,7 @@ TEST_F(QtBackend, AHugeHitListIsShownShortenedButKeptWhole) {
   auto* list = static_cast<QTableWidget*>(Widget(ResultList));
   ClearRows(ResultList);
   std::string lines = "1";
-  for (int i = 2; i <= 20000; ++i) lines += "," + std::to_string(i);
+  for (int i = 2; i <= 20000; ++i) (lines += ',') += std::to_string(i);
   AddRow(ResultList, -1, "eine.txt\n7");
   AddRow(ResultList, -1, "viele.txt\n" + lines);
   const QRect first = list->visualRect(list->model()->index(0, 0));
