@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "search/search.h"
@@ -35,9 +37,8 @@ bool Send(int32_t control, int32_t type = Click) {
 // Every row as "name|lines", sorted: a folder lists in the platform's order.
 Log Rows() {
   Log rows;
-  for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
+  for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row)
     rows.push_back(GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1));
-  }
   std::sort(rows.begin(), rows.end());
   return rows;
 }
@@ -75,20 +76,16 @@ class Commands : public ::testing::Test {
 };
 
 TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheList) {
-  const struct {
-    bool chosen;
-    std::string word;
-    Log notices;
-  } cases[] = {{false, "", {PathNotice, WordNotice}},
-               {true, "", {WordNotice}},
-               {false, "Wort", {PathNotice}}};
-  for (const auto& c : cases) {
+  const std::tuple<bool, std::string, Log> cases[] = {{false, "", {PathNotice, WordNotice}},
+                                                      {true, "", {WordNotice}},
+                                                      {false, "Wort", {PathNotice}}};
+  for (const auto& [chosen, word, notices] : cases) {
     ChooseAndSearch(true);
-    if (!c.chosen) SetControlText(PathField, "");
-    SetControlText(WordField, c.word);
+    if (!chosen) SetControlText(PathField, "");
+    SetControlText(WordField, word);
     ShellLog.clear();
     Send(SearchButton);
-    EXPECT_EQ(ShellLog, c.notices) << c.chosen << " " << c.word;
+    EXPECT_EQ(ShellLog, notices) << chosen << " " << word;
     EXPECT_TRUE(Rows().empty());
   }
 }
@@ -146,16 +143,15 @@ TEST_F(Commands, PathFieldShowsTheChoiceASearchReads) {
 // search read: never a bare name resolved against the program's current folder. An option click,
 // checked already or not, empties both fields and keeps the rows.
 TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
-  const struct {
-    bool folderSearch;
-    int32_t clickedAfterwards;  // -1: nothing
-  } cases[] = {{true, -1},  {true, FileOption},  {true, FolderOption},
-               {false, -1}, {false, FileOption}, {false, FolderOption}};
-  for (const auto& c : cases) {
-    ChooseAndSearch(c.folderSearch);
-    if (c.clickedAfterwards >= 0) {
-      SetControlState(c.clickedAfterwards, 1);
-      Send(c.clickedAfterwards);
+  // Whether the folder was searched, and the option clicked afterwards (-1: none).
+  const std::pair<bool, int32_t> cases[] = {{true, -1},           {true, FileOption},
+                                            {true, FolderOption}, {false, -1},
+                                            {false, FileOption},  {false, FolderOption}};
+  for (const auto& [folderSearch, clickedAfterwards] : cases) {
+    ChooseAndSearch(folderSearch);
+    if (clickedAfterwards >= 0) {
+      SetControlState(clickedAfterwards, 1);
+      Send(clickedAfterwards);
       EXPECT_EQ(GetControlText(PathField) + GetControlText(WordField), "");
     }
     ShellLog.clear();
@@ -166,8 +162,8 @@ TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
       const std::string shown = GetRowText(ResultList, row, 0);
       expected.push_back("OpenDocument|" + folder.Path(shown == OddShown ? OddName : shown));
     }
-    EXPECT_EQ(ShellLog, expected) << c.folderSearch << " " << c.clickedAfterwards;
-    EXPECT_EQ(expected.size(), c.folderSearch ? 4u : 1u);
+    EXPECT_EQ(ShellLog, expected) << folderSearch << " " << clickedAfterwards;
+    EXPECT_EQ(expected.size(), folderSearch ? 4u : 1u);
   }
 }
 
@@ -179,19 +175,12 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   ShellLog.clear();
   Send(ResultList, DoubleClick);  // nothing selected
   SelectRow(0);
-  const struct {
-    int32_t control, type;
-  } ignored[] = {{SelectionFrame, Click},
-                 {PathField, TextChange},
-                 {WordField, TextChange},
-                 {8, Click},
-                 {ResultFrame, Click},
-                 {42, Click},
-                 {ResultList, Click},
-                 {ResultList, RightClick},
-                 {ResultList, RightDoubleClick},
-                 {ResultList, SelectionChange}};
-  for (const auto& event : ignored) EXPECT_TRUE(Send(event.control, event.type));
+  for (const int32_t control :
+       {int32_t{SelectionFrame}, 8, int32_t{ResultFrame}, 42, int32_t{ResultList}})
+    EXPECT_TRUE(Send(control));
+  for (const int32_t field : {PathField, WordField}) EXPECT_TRUE(Send(field, TextChange));
+  for (const int32_t type : {RightClick, RightDoubleClick, SelectionChange})
+    EXPECT_TRUE(Send(ResultList, type));
   for (const EventKind kind : {EventKind::MoveEvent, EventKind::SizeEvent, EventKind::PaintEvent,
                                EventKind::ActivateEvent, EventKind::OtherEvent}) {
     EXPECT_TRUE(HandleEvent({kind}));

@@ -4,13 +4,9 @@
 #include "shell/shell.h"
 
 namespace sucholin {
-namespace testing {
 
-std::vector<std::string> ShellLog;
-std::deque<std::string> ChooserAnswers;
-
-}  // namespace testing
-
+std::vector<std::string> testing::ShellLog;
+std::deque<std::string> testing::ChooserAnswers;
 using testing::ShellLog;
 
 namespace {

@@ -2,6 +2,7 @@
 // implementation per backend; the behaviour suites are written against this and ui.h alone.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -46,5 +47,12 @@ int32_t RowCount();
 void ScrollListToEnd();            // ResultList as far right and down as its bars go
 std::pair<int, int> ListScroll();  // sideways and down; 0, 0 at its left and top
 Color PixelAt(int x, int y);       // of the client area, as painted
+
+// Whether a click on SearchButton reaches the program, as it must not while a dialog is open.
+inline bool SearchButtonTakesClicks() {
+  ClickControl(SearchButton);
+  return std::ranges::any_of(TakeEvents(),
+                             [](const Event& e) { return e.control == SearchButton; });
+}
 
 }  // namespace sucholin::testing

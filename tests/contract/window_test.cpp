@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "tests/contract/window_driver.h"
@@ -50,11 +52,7 @@ TEST_F(Window, StartsWithEveryControlInPlace) {
   EXPECT_EQ(GetControlState(ResultList), -1);
   EXPECT_EQ(ShownText(-1), texts::WindowTitle);
   EXPECT_EQ(PlaceOf(-1), (Place{0, 0, 451, 320}));
-  const struct {
-    int32_t id;
-    Place place;
-    const char* text;
-  } controls[] = {
+  const std::tuple<int32_t, Place, const char*> controls[] = {
       {FolderOption, {15, 25, 80, 17}, texts::FolderOptionText},
       {FileOption, {15, 42, 95, 23}, texts::FileOptionText},
       {SelectionFrame, {10, 10, 105, 70}, ""},
@@ -66,10 +64,10 @@ TEST_F(Window, StartsWithEveryControlInPlace) {
       {ResultList, {10, 120, 429, 150}, ""},
       {ResultFrame, {5, 105, 442, 175}, texts::ResultFrameText},
   };
-  for (const auto& control : controls) {
-    EXPECT_EQ(PlaceOf(control.id), control.place) << control.id;
-    EXPECT_EQ(ShownText(control.id), control.text) << control.id;
-    EXPECT_EQ(GetControlText(control.id), control.text) << control.id;
+  for (const auto& [id, place, text] : controls) {
+    EXPECT_EQ(PlaceOf(id), place) << id;
+    EXPECT_EQ(ShownText(id), text) << id;
+    EXPECT_EQ(GetControlText(id), text) << id;
   }
   EXPECT_EQ(Column(0), "Datei 140");
   EXPECT_EQ(Column(1), "Zeilen 500");
@@ -273,16 +271,14 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
 }
 
 TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
-  const struct {
-    int x, y;
-  } blue[] = {
+  const std::pair<int, int> blue[] = {
       {2, 2},      // the window's corner
       {60, 73},    // inside the selection frame, below the options
       {90, 33},    // FolderOption beyond its label
       {105, 60},   // FileOption beyond its label
       {200, 274},  // inside the result frame, below the list
   };
-  for (const auto& at : blue) EXPECT_EQ(PixelAt(at.x, at.y), PanelBlue) << at.x << "," << at.y;
+  for (const auto& [x, y] : blue) EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
 }
 

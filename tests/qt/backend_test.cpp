@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
+#include <ranges>
 
 #include "tests/contract/window_driver.h"
 #include "tests/qt/widgets.h"
@@ -26,12 +27,8 @@ namespace {
 std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
   std::vector<int> columns;
   for (int x = 0; x < image.width(); ++x) {
-    for (int y = top; y < bottom; ++y) {
-      if (qGray(image.pixel(x, y)) < 80) {
-        columns.push_back(x);
-        break;
-      }
-    }
+    const auto dark = [&](int y) { return qGray(image.pixel(x, y)) < 80; };
+    if (std::ranges::any_of(std::views::iota(top, bottom), dark)) columns.push_back(x);
   }
   return columns;
 }
@@ -68,7 +65,7 @@ TEST_F(QtBackend, AHugeHitListIsShownShortenedButKeptWhole) {
   auto* list = static_cast<QTableWidget*>(Widget(ResultList));
   ClearRows(ResultList);
   std::string lines = "1";
-  for (int i = 2; i <= 20000; ++i) lines += "," + std::to_string(i);
+  for (int i = 2; i <= 20000; ++i) (lines += ',') += std::to_string(i);
   AddRow(ResultList, -1, "eine.txt\n7");
   AddRow(ResultList, -1, "viele.txt\n" + lines);
   const QRect first = list->visualRect(list->model()->index(0, 0));
@@ -124,9 +121,8 @@ TEST_F(QtBackend, ADarkDesktopKeepsTheWindowsOwnColours) {
   for (const int32_t id : own) light.push_back(Widget(id)->grab().toImage());
   QApplication::setPalette(QPalette(QColor(45, 45, 45)));
   QCoreApplication::processEvents();  // the change reaches the widgets as a posted event
-  for (size_t i = 0; i < std::size(own); ++i) {
+  for (size_t i = 0; i < std::size(own); ++i)
     EXPECT_EQ(Widget(own[i])->grab().toImage(), light[i]) << own[i];
-  }
   EXPECT_EQ(Widget(PathField)->palette().base(), QApplication::palette().button()) << "read-only";
   AddRow(ResultList, -1, "brief.txt\n3,17");
   SetControlText(PathField, "/home/anna/Texte/");

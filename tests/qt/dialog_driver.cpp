@@ -27,13 +27,7 @@ class QtDialog : public OpenDialog {
            (box && box->text().toStdString() == text);
   }
   std::string NameBox() override { return NameEdit()->text().toStdString(); }
-  bool MainWindowBlocked() override {
-    ClickControl(SearchButton);
-    for (const Event& event : TakeEvents()) {
-      if (event.control == SearchButton) return false;
-    }
-    return true;
-  }
+  bool MainWindowBlocked() override { return !SearchButtonTakesClicks(); }
   void Enter(const std::string& name) override {
     NameEdit()->setText(
         QString::fromLocal8Bit(name));  // set, not typed: a completer would take the Enter

@@ -27,9 +27,8 @@ constexpr const char* Names[] = {"FolderOption", "FileOption",    "SelectionFram
 constexpr int32_t MarkerWindow = -7;  // an event no backend raises: the end of a run
 
 QWidget* Main() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
+  for (QWidget* widget : QApplication::topLevelWidgets())
     if (widget->objectName() == QLatin1String("MainWindow")) return widget;
-  }
   return nullptr;
 }
 
@@ -62,9 +61,8 @@ std::vector<Event> TakeEvents() {
   QTimer::singleShot(
       20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
   std::vector<Event> events;
-  for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent()) {
+  for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent())
     events.push_back(event);
-  }
   return events;
 }
 
@@ -81,15 +79,10 @@ void ClickRow(int32_t row, bool right, bool twice) {
 }
 
 void PressKey(Key key) {
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-  } keys[] = {{Qt::Key_Tab, {}},      {Qt::Key_Tab, Qt::ShiftModifier},
-              {Qt::Key_Space, {}},    {Qt::Key_Return, {}},
-              {Qt::Key_Escape, {}},   {Qt::Key_Down, {}},
-              {Qt::Key_Backspace, {}}};
-  const auto& press = keys[static_cast<int>(key)];
-  QTest::keyClick(Main()->windowHandle(), press.key, press.modifiers);
+  const Qt::Key keys[] = {Qt::Key_Tab,    Qt::Key_Tab,  Qt::Key_Space,    Qt::Key_Return,
+                          Qt::Key_Escape, Qt::Key_Down, Qt::Key_Backspace};
+  QTest::keyClick(Main()->windowHandle(), keys[static_cast<int>(key)],
+                  key == Key::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
 void Type(const std::string& text) {
@@ -107,9 +100,8 @@ void SelectRow(int32_t row) { List()->setCurrentIndex(List()->model()->index(row
 int32_t FocusedControl() {
   const QWidget* focus = QApplication::focusWidget();
   if (focus == List()->viewport()) return ResultList;
-  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id) {
+  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id)
     if (*Names[id] && Widget(id) == focus) return id;
-  }
   return -1;
 }
 

@@ -18,9 +18,7 @@ namespace {
 // shell contract and the end-to-end test give the real dialogs.
 TEST(ShellRules, Targets) {
   const struct {
-    const char* target;
-    const char* line;
-    const char* folder;
+    const char *target, *line, *folder;
     bool program;
     const char* typeClass;
   } cases[] = {
@@ -54,9 +52,8 @@ TEST(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
     SendMessageA(Main(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
   }
-  for (const Event& event : testing::TakeEvents()) {
+  for (const Event& event : testing::TakeEvents())
     EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;
-  }
 }
 
 }  // namespace

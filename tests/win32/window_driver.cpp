@@ -130,9 +130,8 @@ std::string ShownText(int32_t id) {
 Place PlaceOf(int32_t id) {
   RECT r;
   GetClientRect(Main(), &r);
-  if (id >= 0 && GetWindowRect(Control(id), &r)) {
+  if (id >= 0 && GetWindowRect(Control(id), &r))
     MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
-  }
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
