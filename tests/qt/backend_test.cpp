@@ -27,8 +27,9 @@ namespace {
 std::vector<int> DarkColumns(const QImage& image, int top, int bottom) {
   std::vector<int> columns;
   for (int x = 0; x < image.width(); ++x) {
-    const auto dark = [&](int y) { return qGray(image.pixel(x, y)) < 80; };
-    if (std::ranges::any_of(std::views::iota(top, bottom), dark)) columns.push_back(x);
+    int y = top;
+    while (y < bottom && qGray(image.pixel(x, y)) >= 80) ++y;
+    if (y < bottom) columns.push_back(x);
   }
   return columns;
 }
