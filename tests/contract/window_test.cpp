@@ -114,8 +114,6 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
       EXPECT_EQ(ShownText(id), text) << id;
     }
   }
-  SetControlText(PathField, "/tmp/\xE4rger/");  // a name's bytes, not valid in every locale
-  EXPECT_EQ(GetControlText(PathField), "/tmp/\xE4rger/");
   EXPECT_TRUE(Actions().empty());
 }
 

@@ -62,6 +62,12 @@ TEST_F(QtBackend, EveryTextFitsItsControl) {
 // The rows paint under the list's event filter. A 20,000-line hit list is shown up to a comma
 // and marked; the tooltip counts the lines; the screen reader and Ctrl+C get the whole list; Enter
 // on the row opens it as a double click does.
+// A Linux name is bytes, and comes back as set even where it is no valid UTF-8.
+TEST_F(QtBackend, AFieldKeepsTheBytesOfAName) {
+  SetControlText(PathField, "/tmp/\xE4rger/");
+  EXPECT_EQ(GetControlText(PathField), "/tmp/\xE4rger/");
+}
+
 TEST_F(QtBackend, AHugeHitListIsShownShortenedButKeptWhole) {
   auto* list = static_cast<QTableWidget*>(Widget(ResultList));
   ClearRows(ResultList);
