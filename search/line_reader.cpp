@@ -69,7 +69,7 @@ bool LineReader::NextBlock() {
 
 bool LineReader::TakeByte(char& byte) {
   if (!NextBlock()) return false;
-  byte = block[filled - unread];
+  byte = block[static_cast<size_t>(filled - unread)];
   --unread;
   return true;
 }
