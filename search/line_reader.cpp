@@ -1,4 +1,4 @@
-// Reads one file in blocks and hands it out line by line, or block by block.
+// Reads one file block by block.
 #include <algorithm>
 #include <new>
 
@@ -9,8 +9,6 @@ namespace sucholin {
 
 namespace {
 
-// A line's storage starts this large and doubles, whatever the block size.
-constexpr size_t LineStart = 4096;
 constexpr std::align_val_t BlockAlignment{64};
 
 FileOutcome OutcomeOfOpen(file_layer::OpenResult result) {
@@ -52,7 +50,6 @@ void LineReader::CloseReader() {
   if (!IsOpen()) return;
   file_layer::Close(handle);
   handle = NoHandle;
-  filled = 0;
   unread = 0;
 }
 
@@ -65,38 +62,6 @@ bool LineReader::NextBlock() {
   filled = std::max(got, int32_t{0});
   unread = filled;
   return filled > 0;
-}
-
-bool LineReader::TakeByte(char& byte) {
-  if (!NextBlock()) return false;
-  byte = block[static_cast<size_t>(filled - unread)];
-  --unread;
-  return true;
-}
-
-std::string LineReader::ReadLine() {
-  std::string line;
-  line.reserve(LineStart);
-  char byte;
-  while (TakeByte(byte)) {
-    if (byte == '\0' || byte == '\n') break;
-    if (byte == '\r') {
-      // CR LF is one line end; any other byte after a CR starts the next line.
-      if (TakeByte(byte) && byte != '\n') GiveBackByte();
-      break;
-    }
-    // Doubling keeps a very long line linear in its length.
-    if (line.size() == line.capacity()) line.reserve(2 * line.capacity());
-    line += byte;
-  }
-  return line;
-}
-
-bool LineReader::AtEnd() {
-  char byte;
-  if (!TakeByte(byte)) return true;
-  GiveBackByte();
-  return false;
 }
 
 }  // namespace sucholin

@@ -86,16 +86,11 @@ class LineReader {
   bool OpenForReading(const std::string& path);
   // Opens the file name of an open folder, relative to it where the platform allows.
   bool OpenForReading(const HeldFolder& folder, const std::string& name);
-  // The next line without its line end (CR, LF, CR LF or NUL).
-  std::string ReadLine();
-  // True when no byte of the file is left; consumes nothing.
-  bool AtEnd();
   void CloseReader();
   bool IsOpen() const { return handle != NoHandle; }
   // Why the last open gave false, or whether a read failed since (which ends the file there).
   FileOutcome Outcome() const { return outcome; }
 
-  // Block-level access for the fast scan, on the same block and position as ReadLine.
   // The untaken bytes of the current block; empty when it is used up.
   std::string_view Unread() const {
     return {block.get() + (filled - unread), static_cast<size_t>(unread)};
@@ -108,8 +103,6 @@ class LineReader {
  private:
   static constexpr intptr_t NoHandle = -1;
   bool Open(intptr_t folder, const std::string& folderText, const std::string& name);
-  bool TakeByte(char& byte);
-  void GiveBackByte() { ++unread; }
 
   intptr_t handle = NoHandle;
   FileOutcome outcome = FileOutcome::ReadToEnd;

@@ -70,9 +70,9 @@ size_t WordFinder::Find(const char* text, size_t size) const {
       continue;
     }
     // The longest matched part that c extends: its start is the next one that can hold the word.
+    // It is shorter than the part c did not extend, so the word is not complete yet.
     while (k > 0 && word[k] != c) k = border[k];
     if (word[k] == c) ++k;
-    if (k == m) return i - m;
   }
 }
 

@@ -11,7 +11,7 @@ std::vector<std::string> OutputFileNames(const std::string& folder,
                                          const std::vector<std::string>& names) {
   struct stat output;
   struct stat place;
-  if (fstat(STDOUT_FILENO, &output) != 0 || !S_ISREG(output.st_mode)) return {};
+  if (fstat(STDOUT_FILENO, &output) != 0) return {};
   // On another device than the folder the output cannot be one of its files.
   if (stat(folder.c_str(), &place) != 0 || place.st_dev != output.st_dev) return {};
   std::vector<std::string> same;

@@ -1,6 +1,8 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
 // EIO once the file's first 4096 bytes have been read; the first readdir of a folder whose path
-// ends in $LIST_FAULT_NAME fails with EIO.
+// ends in $LIST_FAULT_NAME fails with EIO. Every other read of a file whose path ends in
+// $INTERRUPT_NAME is interrupted, as by a signal, and its reads and its folder's entries leave
+// errno set, as a signal handler may.
 #define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
 #include <dirent.h>
 #include <dlfcn.h>
@@ -27,7 +29,15 @@ ssize_t read(int fd, void *into, size_t size) {
     errno = EIO;
     return -1;
   }
-  return syscall(SYS_read, fd, into, size);
+  static int interrupt = 0;
+  if (!Named(fd, "INTERRUPT_NAME")) return syscall(SYS_read, fd, into, size);
+  if ((interrupt = !interrupt)) {
+    errno = EINTR;
+    return -1;
+  }
+  const ssize_t got = syscall(SYS_read, fd, into, size);
+  errno = EINTR;
+  return got;
 }
 
 struct dirent *readdir(DIR *dir) {
@@ -38,5 +48,7 @@ struct dirent *readdir(DIR *dir) {
     return NULL;
   }
   struct dirent *(*next)(DIR *) = (struct dirent * (*)(DIR *)) dlsym(RTLD_NEXT, "readdir");
-  return next(dir);
+  struct dirent *entry = next(dir);
+  if (entry && Named(dirfd(dir), "INTERRUPT_NAME")) errno = EINTR;
+  return entry;
 }

@@ -86,7 +86,7 @@ TEST(NameText, EscapedNameKeepsEachNameOnOneLine) {
   const struct {
     std::string name, escaped;
   } names[] = {
-      {"a\tb\nc\rd\x1b\x7F\xC3\xA4.txt", "a\\tb\\nc\\rd\\x1b\\x7f\xC3\xA4.txt"},
+      {"a\tb\nc\rd\x1b\x7F\xC3\xA4 .txt", "a\\tb\\nc\\rd\\x1b\\x7f\xC3\xA4 .txt"},
       {"a\\b", windows ? "a\\b" : "a\\\\b"},
       {"\xED\xB0\x80\xE4.txt", windows ? "\\udc00\xE4.txt" : "\xED\xB0\x80\xE4.txt"},
   };

@@ -49,6 +49,10 @@ TEST_F(PosixPlatform, SpecialFilesAreNotOpenedAndNoDescriptorOutlivesItsUse) {
       });
   EXPECT_EQ(Sorted(rows), (Names{"a.txt\n1", "datei.txt\n2"}));
   EXPECT_EQ(notRegular, (Names{"f.txt", "ordner.txt"})) << "refused once opened, never read";
+  ChosenFile = folder.Path("a.txt");
+  size_t whileTold = 0;
+  SearchFile("Wort", [&](std::string_view) { whileTold = OpenDescriptors(); }, {});
+  EXPECT_EQ(whileTold, before) << "the file is closed before its row goes out";
   LineReader reader;
   for (const char* name : {"a.txt", "ordner.txt", "f.txt", "null.txt", "a.txt", "a.txt"}) {
     EXPECT_EQ(reader.OpenForReading(folder.Path(name)), std::string_view(name) == "a.txt") << name;
