@@ -111,6 +111,18 @@ std::string Wtf8FromUtf16(std::u16string_view text) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t from = at;
+    const char32_t c = DecodeAt(text, at);
+    // A byte that starts no sequence is one U+FFFD; the character itself takes three bytes.
+    if ((c == Replacement && at - from == 1) || IsHighSurrogate(c) || IsLowSurrogate(c)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string EscapedName(std::string_view name) {
   static constexpr char Hex[] = "0123456789abcdef";
   const bool windowsNames = FolderSeparator == '\\';
