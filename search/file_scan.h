@@ -112,8 +112,8 @@ class FileScan {
 
   const WordForms forms;
   const std::string_view name;
-  bool begun = false;
-  std::string start;  // the first bytes, until there are two to tell the encoding by
+  // The first bytes; the encoding is told, and the scan begun, once there are two of them.
+  std::string start;
   std::optional<Utf16Decoder> decoder;
   std::optional<HitScanner> scanner;
   RowText row;

@@ -126,7 +126,6 @@ FileScan::FileScan(std::string_view word, std::string_view rowName)
 
 // A UTF-16 mark is no part of line 1; a file of one byte has none.
 void FileScan::Begin() {
-  begun = true;
   const bool little = start == "\xFF\xFE";
   if (little || start == "\xFE\xFF") {
     decoder.emplace(!little);
@@ -139,7 +138,7 @@ void FileScan::Begin() {
 
 void FileScan::Feed(std::string_view block) {
   if (forms.eightBit.empty()) return;
-  if (!begun) {
+  if (start.size() < 2) {
     const size_t take = std::min(block.size(), 2 - start.size());
     start.append(block.substr(0, take));
     block.remove_prefix(take);
@@ -150,7 +149,7 @@ void FileScan::Feed(std::string_view block) {
 }
 
 std::string_view FileScan::Finish() {
-  if (!begun && !start.empty()) Begin();
+  if (start.size() == 1) Begin();
   return row.View();
 }
 
