@@ -47,15 +47,15 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// Without any CR every terminator byte ends a line, which is cheaper to count, and for a single
-// short form counted in the search's own pass. Once a CR has turned up, the file is counted the
+// Without any CR every terminator byte ends a line, which is cheaper to count: for a single short
+// form, whose search is the vector filter alone. Once a CR has turned up, the file is counted the
 // full way.
 size_t HitScanner::FindCountingEnds(std::string_view block, size_t pos) {
   const char* const text = block.data() + pos;
   const size_t rest = block.size() - pos;
   if (finders.size() == 1 && finders[0].IsShort() && !crSeen && !afterCR) {
-    uint64_t terminators = 0;
-    const size_t at = kernels.findCounting(text, rest, finders[0].Head(), terminators, crSeen);
+    const size_t at = kernels.find(text, rest, finders[0].Head());
+    const uint64_t terminators = kernels.countTerminators(text, at, crSeen);
     line += static_cast<int64_t>(crSeen ? kernels.countEnds(text, at, afterCR) : terminators);
     return pos + at;
   }
