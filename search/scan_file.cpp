@@ -47,23 +47,23 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// Without any CR every terminator byte ends a line, which is cheaper to count: for a single short
-// form, whose search is the vector filter alone. Once a CR has turned up, the file is counted the
-// full way.
 size_t HitScanner::FindCountingEnds(std::string_view block, size_t pos) {
   const char* const text = block.data() + pos;
   const size_t rest = block.size() - pos;
-  if (finders.size() == 1 && finders[0].IsShort() && !crSeen && !afterCR) {
-    const size_t at = kernels.find(text, rest, finders[0].Head());
-    const uint64_t terminators = kernels.countTerminators(text, at, crSeen);
-    line += static_cast<int64_t>(crSeen ? kernels.countEnds(text, at, afterCR) : terminators);
-    return pos + at;
-  }
   // Each form's next place is searched for once, and again only when the scan has passed it.
   size_t at = block.size();
   for (size_t k = 0; k < finders.size(); ++k) {
     if (next[k] == Unknown || next[k] < pos) next[k] = pos + finders[k].Find(text, rest);
     at = std::min(at, next[k]);
+  }
+  // Without any CR every terminator byte ends a line, which is cheaper to count. Once a CR has
+  // turned up, the file is counted the full way.
+  if (!crSeen && !afterCR) {
+    const uint64_t terminators = kernels.countTerminators(text, at - pos, crSeen);
+    if (!crSeen) {
+      line += static_cast<int64_t>(terminators);
+      return at;
+    }
   }
   line += static_cast<int64_t>(kernels.countEnds(text, at - pos, afterCR));
   return at;

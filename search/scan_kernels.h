@@ -62,8 +62,6 @@ class WordFinder {
   // Start of the word's first occurrence lying wholly inside text[0, size), or size.
   size_t Find(const char* text, size_t size) const;
   bool IsShort() const { return word.size() <= ShortWord; }
-  // The vector filter's needle: the whole word if it is short, else its first ShortWord bytes.
-  const Needle& Head() const { return head; }
 
  private:
   // How many bytes from text on equal the word's from `from` on, at most size of them.
