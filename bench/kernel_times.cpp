@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -64,9 +63,9 @@ int main(int argc, char** argv) {
     };
     const double search = eachBlock(
         [&](const char* text, size_t size) {
-          uint64_t ends = 0;
           bool sawCR = false;
-          sink += k.findCounting(text, size, needle, ends, sawCR) + ends;
+          const size_t at = k.find(text, size, needle);
+          sink += at + k.countTerminators(text, at, sawCR);
         },
         bytes);
     const double count = eachBlock(

@@ -14,6 +14,8 @@
 #include <string>
 #include <string_view>
 
+#include "search/name_text.h"
+
 namespace {
 
 constexpr std::string_view Word = "Brombeerhecke";
@@ -66,14 +68,12 @@ void AppendLine(std::string& out, Random& random, bool withWord, char end) {
   out += end;
 }
 
-// UTF-16 LE of UTF-8 text whose characters all lie below U+0800, as the vocabulary's do.
+// The UTF-16 LE bytes of UTF-8 text.
 std::string Utf16Le(std::string_view text) {
   std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    unsigned c = static_cast<uint8_t>(text[i]);
-    if (c >= 0xC0) c = (c & 0x1F) << 6 | (static_cast<uint8_t>(text[++i]) & 0x3F);
-    out += static_cast<char>(c & 0xFF);
-    out += static_cast<char>(c >> 8);
+  for (const char16_t unit : sucholin::Utf16FromWtf8(text)) {
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
   }
   return out;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "search/file_scan.h"
+#include "search/name_text.h"
 
 namespace sucholin::scan {
 namespace {
@@ -13,36 +14,6 @@ constexpr char16_t Cp1252High[32] = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// The character at text[i], moving i past it; nothing when the bytes there are no UTF-8.
-std::optional<char32_t> DecodeUtf8(std::string_view text, size_t& i) {
-  const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
-  const uint8_t lead = byte(i);
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  }
-  size_t length = 4;
-  char32_t least = 0x10000;
-  if (lead >= 0xC2 && lead < 0xE0) {
-    length = 2;
-    least = 0x80;
-  } else if (lead >= 0xE0 && lead < 0xF0) {
-    length = 3;
-    least = 0x800;
-  } else if (lead < 0xF0 || lead >= 0xF5) {
-    return std::nullopt;
-  }
-  if (text.size() - i < length) return std::nullopt;
-  char32_t c = lead & (0x7Fu >> length);
-  for (size_t k = 1; k < length; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return std::nullopt;
-    c = c << 6 | (byte(i + k) & 0x3Fu);
-  }
-  if (c < least || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return std::nullopt;
-  i += length;
-  return c;
-}
 
 // The character's byte in code page 1252, if it has one of its own (no best fit).
 std::optional<char> Cp1252Byte(char32_t c) {
@@ -65,13 +36,6 @@ size_t PutUnit(char16_t unit, char* to) {
 
 }  // namespace
 
-bool IsUtf8(std::string_view text) {
-  for (size_t i = 0; i < text.size();) {
-    if (!DecodeUtf8(text, i)) return false;
-  }
-  return true;
-}
-
 WordForms FormsOf(std::string_view word) {
   WordForms forms;
   if (word.empty() || word.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
@@ -82,20 +46,13 @@ WordForms FormsOf(std::string_view word) {
   std::string cp1252;
   std::string& wide = forms.wide.emplace_back();
   bool inCp1252 = true;
-  for (size_t i = 0; i < word.size();) {
-    const char32_t c = *DecodeUtf8(word, i);
-    const std::optional<char> byte = Cp1252Byte(c);
+  // A character beyond U+FFFF is two surrogate units, neither of which has a byte in 1252.
+  for (const char16_t unit : Utf16FromWtf8(word)) {
+    const std::optional<char> byte = Cp1252Byte(unit);
     inCp1252 = inCp1252 && byte;
     if (byte) cp1252 += *byte;
-    char bytes[8];
-    size_t length = 0;
-    if (c < 0x10000) {
-      length = PutUnit(static_cast<char16_t>(c), bytes);
-    } else {
-      length = PutUnit(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)), bytes);
-      length += PutUnit(static_cast<char16_t>(0xDC00 + (c & 0x3FF)), bytes + length);
-    }
-    wide.append(bytes, length);
+    char bytes[4];
+    wide.append(bytes, PutUnit(unit, bytes));
   }
   if (inCp1252 && cp1252 != word) forms.eightBit.push_back(std::move(cp1252));
   return forms;

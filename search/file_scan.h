@@ -24,9 +24,6 @@ struct WordForms {
 };
 WordForms FormsOf(std::string_view word);
 
-// Whether text is well-formed UTF-8 (no overlong forms, surrogates or values beyond U+10FFFF).
-bool IsUtf8(std::string_view text);
-
 // UTF-16 units after the byte-order mark, turned into bytes block by block: an ASCII unit or a
 // Latin-1 letter is its own byte; any other unit four bytes, a lead from 0x80 to 0x8F and three
 // from 0x90 to 0x9F, which no such unit is. Every unit's bytes start apart from the others' and a
@@ -115,8 +112,8 @@ class FileScan {
 
   const WordForms forms;
   const std::string_view name;
-  bool begun = false;
-  std::string start;  // the first bytes, until there are two to tell the encoding by
+  // The first bytes; the encoding is told, and the scan begun, once there are two of them.
+  std::string start;
   std::optional<Utf16Decoder> decoder;
   std::optional<HitScanner> scanner;
   RowText row;

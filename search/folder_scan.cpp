@@ -13,9 +13,10 @@ bool HasCandidateExtension(const std::string& name) {
   return false;
 }
 
-// Stores at slot CandidateCount; a folder with more qualifying files than slots grows the list
-// instead of losing names.
-void StoreCandidate(const std::string& name) {
+// Stores name at slot CandidateCount if it has a searched extension; a folder with more
+// qualifying files than slots grows the list instead of losing names.
+void StoreIfCandidate(const std::string& name) {
+  if (!HasCandidateExtension(name)) return;
   const size_t slot = static_cast<size_t>(CandidateCount);
   if (slot >= CandidateList.size()) CandidateList.resize(slot + 1);
   CandidateList[slot] = name;
@@ -32,9 +33,7 @@ ListingOutcome CollectCandidates(const std::string& folder,
     const int32_t kind = listing.EntryKind();
     if (kind == DirectoryListing::Directory) continue;
     // A special file is never a candidate: opening one can block or have effects of its own.
-    if (kind == DirectoryListing::File && HasCandidateExtension(listing.EntryName())) {
-      StoreCandidate(listing.EntryName());
-    }
+    if (kind == DirectoryListing::File) StoreIfCandidate(listing.EntryName());
     showFolder(folder);
   }
   // The listing is closed as it goes out of scope.

@@ -73,13 +73,7 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-// Whether the three WTF-8 bytes of a surrogate start at text[at].
-bool IsLoneSurrogateAt(std::string_view text, size_t at) {
-  const auto byte = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
-  return text.size() - at >= 3 && byte(at) == 0xED && byte(at + 1) >= 0xA0 &&
-         byte(at + 2) >= 0x80 && byte(at + 2) <= 0xBF;
-}
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 }  // namespace
 
@@ -111,6 +105,16 @@ std::string Wtf8FromUtf16(std::u16string_view text) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t from = at;
+    const char32_t c = DecodeAt(text, at);
+    // A byte that starts no sequence is one U+FFFD; the character itself takes three bytes.
+    if ((c == Replacement && at - from == 1) || IsSurrogate(c)) return false;
+  }
+  return true;
+}
+
 std::string EscapedName(std::string_view name) {
   static constexpr char Hex[] = "0123456789abcdef";
   const bool windowsNames = FolderSeparator == '\\';
@@ -119,6 +123,9 @@ std::string EscapedName(std::string_view name) {
   for (size_t i = 0; i < name.size(); ++i) {
     const char byte = name[i];
     const auto code = static_cast<unsigned char>(byte);
+    // A Windows name's unpaired surrogate, which UTF-8 cannot hold, is written \udc80.
+    size_t next = i;
+    const char32_t surrogate = windowsNames ? DecodeAt(name, next) : 0;
     switch (byte) {
       case '\t': out += "\\t"; break;
       case '\n': out += "\\n"; break;
@@ -129,13 +136,10 @@ std::string EscapedName(std::string_view name) {
           out += "\\x";
           out += Hex[code >> 4];
           out += Hex[code & 0xF];
-        } else if (windowsNames && IsLoneSurrogateAt(name, i)) {
-          // A Windows name's unpaired surrogate, which UTF-8 cannot hold, written \udc80.
-          size_t at = i;
-          const char32_t surrogate = DecodeAt(name, at);
+        } else if (IsSurrogate(surrogate)) {
           out += "\\u";
           for (int shift = 12; shift >= 0; shift -= 4) out += Hex[(surrogate >> shift) & 0xF];
-          i = at - 1;
+          i = next - 1;
         } else {
           out += byte;
         }

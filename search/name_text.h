@@ -15,6 +15,8 @@ namespace sucholin {
 std::u16string Utf16FromWtf8(std::string_view text);
 // WTF-8 from UTF-16, for every sequence of code units.
 std::string Wtf8FromUtf16(std::u16string_view text);
+// Whether text is well-formed UTF-8 (no overlong forms, surrogates or values beyond U+10FFFF).
+bool IsUtf8(std::string_view text);
 
 // A name with its control bytes written C-style (\t, \n, \r, \x1b), so that it stays one cell
 // or one line and never reaches a terminal as a control sequence. Where the backslash separates

@@ -47,23 +47,23 @@ void HitScanner::Hit() {
   carry.clear();
 }
 
-// Without any CR every terminator byte ends a line, which is cheaper to count, and for a single
-// short form counted in the search's own pass. Once a CR has turned up, the file is counted the
-// full way.
 size_t HitScanner::FindCountingEnds(std::string_view block, size_t pos) {
   const char* const text = block.data() + pos;
   const size_t rest = block.size() - pos;
-  if (finders.size() == 1 && finders[0].IsShort() && !crSeen && !afterCR) {
-    uint64_t terminators = 0;
-    const size_t at = kernels.findCounting(text, rest, finders[0].Head(), terminators, crSeen);
-    line += static_cast<int64_t>(crSeen ? kernels.countEnds(text, at, afterCR) : terminators);
-    return pos + at;
-  }
   // Each form's next place is searched for once, and again only when the scan has passed it.
   size_t at = block.size();
   for (size_t k = 0; k < finders.size(); ++k) {
     if (next[k] == Unknown || next[k] < pos) next[k] = pos + finders[k].Find(text, rest);
     at = std::min(at, next[k]);
+  }
+  // Without any CR every terminator byte ends a line, which is cheaper to count. Once a CR has
+  // turned up, the file is counted the full way.
+  if (!crSeen && !afterCR) {
+    const uint64_t terminators = kernels.countTerminators(text, at - pos, crSeen);
+    if (!crSeen) {
+      line += static_cast<int64_t>(terminators);
+      return at;
+    }
   }
   line += static_cast<int64_t>(kernels.countEnds(text, at - pos, afterCR));
   return at;
@@ -126,7 +126,6 @@ FileScan::FileScan(std::string_view word, std::string_view rowName)
 
 // A UTF-16 mark is no part of line 1; a file of one byte has none.
 void FileScan::Begin() {
-  begun = true;
   const bool little = start == "\xFF\xFE";
   if (little || start == "\xFE\xFF") {
     decoder.emplace(!little);
@@ -139,7 +138,7 @@ void FileScan::Begin() {
 
 void FileScan::Feed(std::string_view block) {
   if (forms.eightBit.empty()) return;
-  if (!begun) {
+  if (start.size() < 2) {
     const size_t take = std::min(block.size(), 2 - start.size());
     start.append(block.substr(0, take));
     block.remove_prefix(take);
@@ -150,7 +149,7 @@ void FileScan::Feed(std::string_view block) {
 }
 
 std::string_view FileScan::Finish() {
-  if (!begun && !start.empty()) Begin();
+  if (start.size() == 1) Begin();
   return row.View();
 }
 

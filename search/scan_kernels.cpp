@@ -109,9 +109,8 @@ Needle PrepareNeedle(std::string_view word) {
   return needle;
 }
 
-const Kernels PortableKernels = {
-    "portable",        FindPortable,
-    CountEndsPortable, FindThenCount<FindPortable, CountTerminatorsPortable>,
-    FindEndPortable,   NarrowLatinPortable};
+const Kernels PortableKernels = {"portable",        FindPortable,
+                                 CountEndsPortable, CountTerminatorsPortable,
+                                 FindEndPortable,   NarrowLatinPortable};
 
 }  // namespace sucholin::scan

@@ -27,11 +27,9 @@ struct Kernels {
   // Line ends in text[0, size): every CR, every NUL and every LF not preceded by a CR.
   // afterCR tells whether the byte just before text was a CR.
   uint64_t (*countEnds)(const char* text, size_t size, bool afterCR);
-  // find's answer, and in terminators the CR, LF and NUL bytes before it; sawCR is set when a CR
-  // is among them. Cheaper than find and countEnds, and the same count when no CR is in those
-  // bytes or just before them.
-  size_t (*findCounting)(const char* text, size_t size, const Needle& needle, uint64_t& terminators,
-                         bool& sawCR);
+  // The CR, LF and NUL bytes in text[0, size); sawCR is set when a CR is among them. Cheaper than
+  // countEnds, and the same count when no CR is in those bytes or just before them.
+  uint64_t (*countTerminators)(const char* text, size_t size, bool& sawCR);
   // Position of the first CR, LF or NUL in text[0, size), or size.
   size_t (*findEnd)(const char* text, size_t size);
   // Writes the leading UTF-16 units of units[0, 2 count) that are ASCII or Latin-1 letters (below
@@ -39,16 +37,6 @@ struct Kernels {
   // for count bytes, which may all be written.
   size_t (*narrowLatin)(const char* units, size_t count, bool bigEndian, char* out);
 };
-
-// findCounting for kernels without a pass of their own: the search, then a count up to its place.
-template <size_t (*Find)(const char*, size_t, const Needle&),
-          uint64_t (*CountTerminators)(const char*, size_t, bool&)>
-size_t FindThenCount(const char* text, size_t size, const Needle& needle, uint64_t& terminators,
-                     bool& sawCR) {
-  const size_t at = Find(text, size, needle);
-  terminators = CountTerminators(text, at, sawCR);
-  return at;
-}
 
 // Plain byte loops; every other kernel must give exactly their answers.
 extern const Kernels PortableKernels;
@@ -74,8 +62,6 @@ class WordFinder {
   // Start of the word's first occurrence lying wholly inside text[0, size), or size.
   size_t Find(const char* text, size_t size) const;
   bool IsShort() const { return word.size() <= ShortWord; }
-  // The vector filter's needle: the whole word if it is short, else its first ShortWord bytes.
-  const Needle& Head() const { return head; }
 
  private:
   // How many bytes from text on equal the word's from `from` on, at most size of them.

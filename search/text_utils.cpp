@@ -1,6 +1,5 @@
 // Byte-wise text operations: substring position, decimal numbers, path parts, equality.
 #include <algorithm>
-#include <cstring>
 
 #include "search/search.h"
 

@@ -101,14 +101,7 @@ uint64_t CountEndsSse2(const char* text, size_t size, bool afterCR) {
 
 // The CR, LF and NUL bytes in text[0, size), and whether a CR is among them.
 uint64_t CountTerminatorsSse2(const char* text, size_t size, bool& sawCR) {
-  if (size < 16) {
-    uint64_t count = 0;
-    for (size_t i = 0; i < size; ++i) {
-      count += text[i] == '\r' || text[i] == '\n' || text[i] == '\0';
-      sawCR = sawCR || text[i] == '\r';
-    }
-    return count;
-  }
+  if (size < 16) return PortableKernels.countTerminators(text, size, sawCR);
   const __m128i cr = _mm_set1_epi8('\r');
   uint64_t total = 0;
   __m128i anyCR = _mm_setzero_si128();
@@ -363,10 +356,8 @@ size_t FastestUsable() {
 }
 
 const Kernels All[] = {
-    {"avx2", FindAvx2, CountEndsAvx2, FindThenCount<FindAvx2, CountTerminatorsAvx2>, FindEndAvx2,
-     NarrowLatinSse2},
-    {"sse2", FindSse2, CountEndsSse2, FindThenCount<FindSse2, CountTerminatorsSse2>, FindEndSse2,
-     NarrowLatinSse2},
+    {"avx2", FindAvx2, CountEndsAvx2, CountTerminatorsAvx2, FindEndAvx2, NarrowLatinSse2},
+    {"sse2", FindSse2, CountEndsSse2, CountTerminatorsSse2, FindEndSse2, NarrowLatinSse2},
     PortableKernels};
 
 }  // namespace

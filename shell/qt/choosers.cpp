@@ -16,9 +16,8 @@ namespace {
 
 using qt::DialogOwner;
 
-// Titles, notice texts and filters are the program's fixed texts; paths are the file system's
-// bytes, turned into Qt's text and back the way Qt itself names files.
-QString FromFixed(const std::string& text) { return qt::FromFixed(text.c_str()); }
+// Titles, notice texts and filters are the program's fixed texts, UTF-8; paths are the file
+// system's bytes, turned into Qt's text and back the way Qt itself names files.
 QString FromLocal(const std::string& text) {
   return QFile::decodeName(QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }
@@ -68,7 +67,7 @@ QString LastFolder;
 }  // namespace
 
 std::string ChooseFolder(const std::string& title, const std::string& initialFolder) {
-  QFileDialog dialog(DialogOwner(), FromFixed(title));
+  QFileDialog dialog(DialogOwner(), QString::fromStdString(title));
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::ShowDirsOnly);
   dialog.setFileMode(QFileDialog::Directory);
   const QString start = FromLocal(initialFolder);
@@ -85,11 +84,11 @@ std::string ChooseFolder(const std::string& title, const std::string& initialFol
 
 std::string ChooseFile(const std::string& title, const std::string& defaultFile,
                        const std::string& filter, int32_t filterIndex) {
-  OpenFileDialog dialog(DialogOwner(), FromFixed(title));
+  OpenFileDialog dialog(DialogOwner(), QString::fromStdString(title));
   dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
-  const QStringList filters = NameFilters(FromFixed(filter));
+  const QStringList filters = NameFilters(QString::fromStdString(filter));
   if (!filters.isEmpty()) {
     dialog.setNameFilters(filters);
     dialog.selectNameFilter(filters.value(filterIndex, filters.first()));
@@ -131,9 +130,9 @@ int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t
 
   const uint32_t icon = (style >> 4) & 0xF;
   const uint32_t buttons = style & 0xF;
-  QMessageBox box(icon < std::size(Icons) ? Icons[icon] : QMessageBox::NoIcon, FromFixed(caption),
-                  FromFixed(text), buttons < std::size(ButtonSets) ? ButtonSets[buttons] : B::Ok,
-                  DialogOwner());
+  QMessageBox box(icon < std::size(Icons) ? Icons[icon] : QMessageBox::NoIcon,
+                  QString::fromStdString(caption), QString::fromStdString(text),
+                  buttons < std::size(ButtonSets) ? ButtonSets[buttons] : B::Ok, DialogOwner());
   box.setTextFormat(Qt::PlainText);
   PrepareModal(box);
   box.exec();

@@ -13,6 +13,4 @@ QWidget* DialogOwner() {
   return QApplication::activeWindow();
 }
 
-QString FromFixed(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace sucholin::qt

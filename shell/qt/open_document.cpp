@@ -29,10 +29,10 @@ bool IsWebAddress(const QUrl& url, bool isFile) {
 // What the Windows shell shows by itself when it cannot open a file: a message box owned by
 // the program's window. It does not block, since it may come long after the double click.
 void ReportOpenFailure(const QString& target) {
-  auto* box = new QMessageBox(
-      QMessageBox::Warning, qt::FromFixed(texts::OpenFailedCaption),
-      qt::FromFixed(texts::OpenFailedBefore) + target + qt::FromFixed(texts::OpenFailedAfter),
-      QMessageBox::Ok, qt::DialogOwner());
+  auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(texts::OpenFailedCaption),
+                              QString::fromUtf8(texts::OpenFailedBefore) + target +
+                                  QString::fromUtf8(texts::OpenFailedAfter),
+                              QMessageBox::Ok, qt::DialogOwner());
   box->setTextFormat(Qt::PlainText);
   box->setWindowModality(Qt::ApplicationModal);
   box->setAttribute(Qt::WA_DeleteOnClose);
