@@ -12,7 +12,7 @@ void EventQueue::Post(const Event& event) {
 }
 
 void EventQueue::Notify(const Event& event) {
-  if (inMessage_ && notification_) {
+  if (notification_) {
     pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(*notification_));
   }
   Post(event);

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "tests/contract/window_driver.h"
+#include "ui/event_queue.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 namespace {
@@ -47,30 +49,16 @@ class Window : public ::testing::Test {
 TEST_F(Window, StartsWithEveryControlInPlace) {
   EXPECT_TRUE(IsActiveAndVisible());
   EXPECT_EQ(FocusedControl(), -1);
-  EXPECT_EQ(GetControlState(FolderOption), 1);
-  EXPECT_EQ(GetControlState(FileOption), 0);
-  EXPECT_EQ(GetControlState(ResultList), -1);
   EXPECT_EQ(ShownText(-1), texts::WindowTitle);
-  EXPECT_EQ(PlaceOf(-1), (Place{0, 0, 451, 320}));
-  const std::tuple<int32_t, Place, const char*> controls[] = {
-      {FolderOption, {15, 25, 80, 17}, texts::FolderOptionText},
-      {FileOption, {15, 42, 95, 23}, texts::FileOptionText},
-      {SelectionFrame, {10, 10, 105, 70}, ""},
-      {PathField, {120, 10, 260, 25}, ""},
-      {WordField, {120, 35, 260, 25}, ""},
-      {SelectButton, {385, 10, 65, 25}, texts::SelectButtonText},
-      {SearchButton, {385, 37, 65, 25}, texts::SearchButtonText},
-      {WebsiteButton, {75, 290, 300, 25}, texts::WebsiteButtonText},
-      {ResultList, {10, 120, 429, 150}, ""},
-      {ResultFrame, {5, 105, 442, 175}, texts::ResultFrameText},
-  };
-  for (const auto& [id, place, text] : controls) {
-    EXPECT_EQ(PlaceOf(id), place) << id;
-    EXPECT_EQ(ShownText(id), text) << id;
-    EXPECT_EQ(GetControlText(id), text) << id;
+  EXPECT_EQ(PlaceOf(-1), (Place{0, 0, layout::ClientWidth, layout::ClientHeight}));
+  for (const layout::Control& c : layout::Controls) {
+    EXPECT_EQ(PlaceOf(c.id), (Place{c.x, c.y, c.width, c.height})) << c.name;
+    EXPECT_EQ(ShownText(c.id), c.text) << c.name;
+    EXPECT_EQ(GetControlText(c.id), c.text) << c.name;
+    EXPECT_EQ(GetControlState(c.id), c.kind == layout::Kind::List ? -1 : int32_t{c.checked});
   }
-  EXPECT_EQ(Column(0), "Datei 140");
-  EXPECT_EQ(Column(1), "Zeilen 500");
+  for (int32_t i = 0; const auto& [title, width] : layout::ResultColumns)
+    EXPECT_EQ(Column(i++), std::string(title) + " " + std::to_string(width));
 }
 
 TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
@@ -251,21 +239,22 @@ TEST_F(Window, ClearRowsScrollsBackToTheStart) {
 }
 
 TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
-  const int32_t stops[] = {FolderOption, FileOption,   PathField,     WordField,
-                           SelectButton, SearchButton, WebsiteButton, ResultList};
+  std::vector<int32_t> stops;
+  for (const layout::Control& c : layout::Controls)
+    if (layout::IsTabStop(c.kind)) stops.push_back(c.id);
   PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), ResultList) << "from no focus, backwards";
+  EXPECT_EQ(FocusedControl(), stops.back()) << "from no focus, backwards";
   Focus(-1);
   for (const int32_t stop : stops) {
     PressKey(Key::Tab);
     EXPECT_EQ(FocusedControl(), stop);
   }
   PressKey(Key::Tab);
-  EXPECT_EQ(FocusedControl(), FolderOption) << "wraps forwards";
+  EXPECT_EQ(FocusedControl(), stops.front()) << "wraps forwards";
   PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), ResultList) << "wraps backwards";
+  EXPECT_EQ(FocusedControl(), stops.back()) << "wraps backwards";
   PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), WebsiteButton);
+  EXPECT_EQ(FocusedControl(), stops.end()[-2]);
 }
 
 TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
@@ -278,6 +267,54 @@ TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
   };
   for (const auto& [x, y] : blue) EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
+}
+
+// Steps: a letter posts its event (u and x as notifications), [ and ] bracket one platform message,
+// . takes an event. Window events of one kind in a row are reported once, also after the first was
+// taken; control events, close requests and idle messages (o) never merge; of one message's
+// button and field notifications only the last counts.
+TEST(EventQueue, MergesRepeatedWindowEventsAndOneMessagesNotifications) {
+  using enum EventKind;
+  using Letter = std::pair<char, Event>;
+  const Letter letters[] = {
+      {'p', {PaintEvent}},
+      {'m', {MoveEvent}},
+      {'s', {SizeEvent}},
+      {'a', {ActivateEvent}},
+      {'c', {CloseEvent}},
+      {'o', {OtherEvent}},
+      {'l', {ControlEvent, MainWindow, ResultList, Click}},
+      {'u', {ControlEvent, MainWindow, WordField, 0x400}},  // a field's update before its change
+      {'x', {ControlEvent, MainWindow, WordField, TextChange}},
+  };
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"ppmpssaaccllpcp", "pmpsaccllpcp"},
+      {"p.pm.m", "pm"},
+      {"o.oo", "ooo"},
+      {"[ux][ux]", "xx"},
+      {"[ulx]", "lx"},
+      {"[u.x]", "ux"},
+      {"ux", "ux"},
+  };
+  const auto letterOf = [&](const Event& e) {
+    return std::ranges::find(letters, e, &Letter::second)->first;
+  };
+  for (const auto& [steps, reported] : cases) {
+    EventQueue queue;
+    std::string seen;
+    for (const char step : steps) {
+      const Letter* letter = std::ranges::find(letters, step, &Letter::first);
+      if (step == '[') queue.BeginMessage();
+      if (step == ']') queue.EndMessage();
+      if (step == '.') seen += letterOf(queue.Take());
+      if (step == 'u' || step == 'x')
+        queue.Notify(letter->second);
+      else if (letter != std::end(letters))
+        queue.Post(letter->second);
+    }
+    while (!queue.Empty()) seen += letterOf(queue.Take());
+    EXPECT_EQ(seen, reported) << steps;
+  }
 }
 
 }  // namespace
