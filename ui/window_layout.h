@@ -23,11 +23,16 @@ inline constexpr int ClientHeight = 320;
 // What a control is for; each backend has its own control class for a kind.
 enum class Kind { Option, Frame, Field, ReadOnlyField, Button, List, GroupBox };
 
+struct Place {
+  int x, y, width, height;
+  bool operator==(const Place&) const = default;
+};
+
 struct Control {
   int32_t id;
   Kind kind;
   const char* name;
-  int x, y, width, height;  // in the client area
+  Place place;             // in the client area
   const char* text;         // the caption, or a field's start text
   const char* spokenName;   // what a screen reader says for a control without a caption
   bool checked;             // an option checked at the start
@@ -36,16 +41,16 @@ struct Control {
 
 // clang-format off
 inline constexpr Control Controls[] = {
-    {FolderOption,   Kind::Option,        "FolderOption",   15,  25,  80,  17, texts::FolderOptionText,  "",                   true,  true},
-    {FileOption,     Kind::Option,        "FileOption",     15,  42,  95,  23, texts::FileOptionText,    "",                   false, true},
-    {SelectionFrame, Kind::Frame,         "SelectionFrame", 10,  10,  105, 70, "",                       "",                   false, false},
-    {PathField,      Kind::ReadOnlyField, "PathField",      120, 10,  260, 25, "",                       texts::PathFieldName, false, false},
-    {WordField,      Kind::Field,         "WordField",      120, 35,  260, 25, "",                       texts::WordFieldName, false, false},
-    {SelectButton,   Kind::Button,        "SelectButton",   385, 10,  65,  25, texts::SelectButtonText,  "",                   false, false},
-    {SearchButton,   Kind::Button,        "SearchButton",   385, 37,  65,  25, texts::SearchButtonText,  "",                   false, false},
-    {WebsiteButton,  Kind::Button,        "WebsiteButton",  75,  290, 300, 25, texts::WebsiteButtonText, "",                   false, false},
-    {ResultList,     Kind::List,          "ResultList",     10,  120, 429, 150, "",                      texts::ResultListName, false, false},
-    {ResultFrame,    Kind::GroupBox,      "ResultFrame",    5,   105, 442, 175, texts::ResultFrameText,  "",                   false, true},
+    {FolderOption,   Kind::Option,        "FolderOption",   {15, 25, 80, 17},    texts::FolderOptionText,  "",                    true,  true},
+    {FileOption,     Kind::Option,        "FileOption",     {15, 42, 95, 23},    texts::FileOptionText,    "",                    false, true},
+    {SelectionFrame, Kind::Frame,         "SelectionFrame", {10, 10, 105, 70},   "",                       "",                    false, false},
+    {PathField,      Kind::ReadOnlyField, "PathField",      {120, 10, 260, 25},  "",                       texts::PathFieldName,  false, false},
+    {WordField,      Kind::Field,         "WordField",      {120, 35, 260, 25},  "",                       texts::WordFieldName,  false, false},
+    {SelectButton,   Kind::Button,        "SelectButton",   {385, 10, 65, 25},   texts::SelectButtonText,  "",                    false, false},
+    {SearchButton,   Kind::Button,        "SearchButton",   {385, 37, 65, 25},   texts::SearchButtonText,  "",                    false, false},
+    {WebsiteButton,  Kind::Button,        "WebsiteButton",  {75, 290, 300, 25},  texts::WebsiteButtonText, "",                    false, false},
+    {ResultList,     Kind::List,          "ResultList",     {10, 120, 429, 150}, "",                       texts::ResultListName, false, false},
+    {ResultFrame,    Kind::GroupBox,      "ResultFrame",    {5, 105, 442, 175},  texts::ResultFrameText,   "",                    false, true},
 };
 // clang-format on
 

@@ -139,35 +139,19 @@ QTableWidget* NewResultList() {
   return list;
 }
 
-// The widget of a kind, reporting its events under id.
-QWidget* NewWidget(layout::Kind kind, int32_t id, const QString& text) {
+// A new control of a kind, not yet placed.
+QWidget* NewWidget(layout::Kind kind, const QString& text) {
   using enum layout::Kind;
   switch (kind) {
-    case Option: {
-      auto* option = new QRadioButton(text);
-      QObject::connect(option, &QRadioButton::clicked, [id] { qt::PostControlEvent(id, Click); });
-      Window->WatchOption(option);
-      return option;
-    }
+    case Option: return new QRadioButton(text);
     case Frame: {
       auto* frame = new QFrame;
       frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
       return frame;
     }
-    case Field:
-    case ReadOnlyField: {
-      QLineEdit* field = kind == Field ? new QLineEdit : new FaceField;
-      // Only the user's edits raise events; setText from code raises none.
-      QObject::connect(field, &QLineEdit::textEdited,
-                       [id] { qt::PostControlEvent(id, TextChange); });
-      return field;
-    }
-    case Button: {
-      auto* button = new QPushButton(text);
-      button->setAutoDefault(false);  // Enter presses nothing
-      QObject::connect(button, &QPushButton::clicked, [id] { qt::PostControlEvent(id, Click); });
-      return button;
-    }
+    case Field: return new QLineEdit;
+    case ReadOnlyField: return new FaceField;
+    case Button: return new QPushButton(text);  // outside a dialog, Enter presses no button
     case List: return NewResultList();
     case GroupBox: {
       auto* frame = new QGroupBox(text);
@@ -181,6 +165,15 @@ QWidget* NewWidget(layout::Kind kind, int32_t id, const QString& text) {
     }
   }
   return nullptr;
+}
+
+// Clicks on buttons and options; a field's edits by the user, as setText from code raises none.
+void Report(QWidget* widget, int32_t id) {
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    QObject::connect(button, &QAbstractButton::clicked, [id] { qt::PostControlEvent(id, Click); });
+  } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    QObject::connect(field, &QLineEdit::textEdited, [id] { qt::PostControlEvent(id, TextChange); });
+  }
 }
 
 // Room for the label of an option or push button, as the style lays it out.
@@ -233,10 +226,13 @@ void SetControlFont() {
 
 void CreateControls() {
   for (const layout::Control& described : layout::Controls) {
-    QWidget* widget = NewWidget(described.kind, described.id, FromFixed(described.text));
+    QWidget* widget = NewWidget(described.kind, FromFixed(described.text));
+    Report(widget, described.id);
+    if (described.kind == layout::Kind::Option) Window->WatchOption(widget);
     widget->setParent(Window);
     widget->setObjectName(QString::fromLatin1(described.name));
-    widget->setGeometry(described.x, described.y, described.width, described.height);
+    widget->setGeometry(described.place.x, described.place.y, described.place.width,
+                        described.place.height);
     if (layout::IsTabStop(described.kind)) widget->setFocusPolicy(Qt::StrongFocus);
     if (*described.spokenName) widget->setAccessibleName(FromFixed(described.spokenName));
     // A frame lies below what it encloses, which was created before it. Qt stacks in the order

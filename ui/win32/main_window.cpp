@@ -90,11 +90,11 @@ HWND CreateControl(const layout::Control& described) {
   const DWORD style = WS_CHILD | WS_VISIBLE | look.style |
                       (layout::IsTabStop(described.kind) ? WS_TABSTOP : 0) |
                       (layout::StartsGroup(described) ? WS_GROUP : 0);
-  HWND control =
-      CreateWindowExW(look.exStyle, look.className, Widen(described.text).c_str(), style,
-                      described.x, described.y, described.width, described.height, State.window,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(described.id)),
-                      GetModuleHandleW(nullptr), nullptr);
+  HWND control = CreateWindowExW(look.exStyle, look.className, Widen(described.text).c_str(), style,
+                                 described.place.x, described.place.y, described.place.width,
+                                 described.place.height, State.window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(described.id)),
+                                 GetModuleHandleW(nullptr), nullptr);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                TRUE);
