@@ -33,10 +33,10 @@ struct Control {
   Kind kind;
   const char* name;
   Place place;             // in the client area
-  const char* text;         // the caption, or a field's start text
-  const char* spokenName;   // what a screen reader says for a control without a caption
-  bool checked;             // an option checked at the start
-  bool ownColors;           // black text on PanelBlue, not the desktop's colours
+  const char* text;        // the caption, or a field's start text
+  const char* spokenName;  // what a screen reader says for a control without a caption
+  bool checked;            // an option checked at the start
+  bool ownColors;          // black text on PanelBlue, not the desktop's colours
 };
 
 // clang-format off
@@ -86,12 +86,11 @@ constexpr bool StartsGroup(const Control& control) {
 
 // The options of the group the option belongs to; none for a control that is no option.
 constexpr std::span<const Control> GroupOf(int32_t id) {
-  const Control* option = Find(id);
-  if (!option || option->kind != Kind::Option) return {};
-  const Control* first = option;
+  const Control* first = Find(id);
+  if (!first || first->kind != Kind::Option) return {};
   while (!StartsGroup(*first)) --first;
-  const Control* end = option + 1;
-  while (end != std::end(Controls) && end->kind == Kind::Option && !StartsGroup(*end)) ++end;
+  const Control* end = first + 1;
+  while (end != std::end(Controls) && end->kind == Kind::Option) ++end;
   return {first, end};
 }
 
