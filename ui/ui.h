@@ -47,7 +47,6 @@ struct Event {
   int32_t window = MainWindow;
   int32_t control = -1;  // ControlEvent only
   int32_t type = -1;     // ControlEvent only
-  bool operator==(const Event&) const = default;
 };
 
 // Colours as 0x00BBGGRR, the platform's own layout on Windows.
