@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # sucholin-cli's memory, measured on the optimised build: the sanitizers' allocator keeps freed
 # blocks. Argument: the program.
-set -euo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/scratch.sh"
 
 # Memory: one copy of a row, little for a long line, and an orderly exit when it runs out.
 { yes a || :; } | head -c $((32 << 20)) >m.txt

@@ -2,15 +2,9 @@
 # sucholin-cli from the outside: exit codes, messages, rows, names, faults of files and output,
 # and a file of more than 2^31 lines.
 # Arguments: the program, the read-fault library to preload.
-set -euo pipefail
-cli=$1
 shim=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/scratch.sh"
 chmod 755 "$work"
-cd "$work"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # check EXIT STDOUT STDERR ARGS...: runs the program (behind the words of $wrap) and compares
 # both outputs as their lines in byte order.
 check() {

@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # sucholin-cli.exe under Wine: every file under its own name, UTF-8 into pipes and files,
 # characters into a console. Run in the Windows tests' Wine session.
-set -euo pipefail
-cli=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/scratch.sh"
 
 # Names no code page holds, each with the word on a line of its own; a look-alike of "..\x.bat"
 # or "a.txt" would read the parent's files, which hold the word on line 1.

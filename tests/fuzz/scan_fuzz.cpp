@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "search/file_scan.h"
 #include "tests/search/line_loop.h"
 
 using namespace sucholin;
@@ -89,12 +88,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t block = 1 + static_cast<size_t>(data[3] >> 3) * (data[3] >> 3);
 
   // Each block in a buffer of exactly its size, so that a read beyond it is seen.
-  scan::FileScan scan(word.utf8, "f");
-  for (size_t at = 0; at <= file.size(); at += block) {
-    const std::string_view part = std::string_view(file).substr(at, block);
-    scan.Feed({testing::ExactCopy(part).get(), part.size()});
-  }
-  if (scan.Finish() != testing::LineLoopRow(file, forms, "f")) std::abort();
+  if (testing::ScanInBlocks(file, word.utf8, block) != testing::LineLoopRow(file, forms, "f"))
+    std::abort();
 
   // For one input in sixteen, the same bytes cut into 1 to 32 files of a folder, some of which are
   // removed, or become folders or FIFOs, after the listing. Starting the threads costs more than
