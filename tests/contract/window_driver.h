@@ -9,13 +9,11 @@
 #include <vector>
 
 #include "ui/ui.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 
-struct Place {
-  int x, y, width, height;
-  bool operator==(const Place&) const = default;
-};
+using layout::Place;
 
 enum class Key { Tab, ShiftTab, Space, Return, Escape, Down, Backspace };
 

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 #include <string>
-#include <tuple>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "tests/contract/window_driver.h"
+#include "ui/event_queue.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 namespace {
@@ -47,30 +49,16 @@ class Window : public ::testing::Test {
 TEST_F(Window, StartsWithEveryControlInPlace) {
   EXPECT_TRUE(IsActiveAndVisible());
   EXPECT_EQ(FocusedControl(), -1);
-  EXPECT_EQ(GetControlState(FolderOption), 1);
-  EXPECT_EQ(GetControlState(FileOption), 0);
-  EXPECT_EQ(GetControlState(ResultList), -1);
   EXPECT_EQ(ShownText(-1), texts::WindowTitle);
-  EXPECT_EQ(PlaceOf(-1), (Place{0, 0, 451, 320}));
-  const std::tuple<int32_t, Place, const char*> controls[] = {
-      {FolderOption, {15, 25, 80, 17}, texts::FolderOptionText},
-      {FileOption, {15, 42, 95, 23}, texts::FileOptionText},
-      {SelectionFrame, {10, 10, 105, 70}, ""},
-      {PathField, {120, 10, 260, 25}, ""},
-      {WordField, {120, 35, 260, 25}, ""},
-      {SelectButton, {385, 10, 65, 25}, texts::SelectButtonText},
-      {SearchButton, {385, 37, 65, 25}, texts::SearchButtonText},
-      {WebsiteButton, {75, 290, 300, 25}, texts::WebsiteButtonText},
-      {ResultList, {10, 120, 429, 150}, ""},
-      {ResultFrame, {5, 105, 442, 175}, texts::ResultFrameText},
-  };
-  for (const auto& [id, place, text] : controls) {
-    EXPECT_EQ(PlaceOf(id), place) << id;
-    EXPECT_EQ(ShownText(id), text) << id;
-    EXPECT_EQ(GetControlText(id), text) << id;
+  EXPECT_EQ(PlaceOf(-1), (Place{0, 0, layout::ClientWidth, layout::ClientHeight}));
+  for (const layout::Control& c : layout::Controls) {
+    EXPECT_EQ(PlaceOf(c.id), c.place) << c.name;
+    EXPECT_EQ(ShownText(c.id), c.text) << c.name;
+    EXPECT_EQ(GetControlText(c.id), c.text) << c.name;
+    EXPECT_EQ(GetControlState(c.id), c.kind == layout::Kind::List ? -1 : int32_t{c.checked});
   }
-  EXPECT_EQ(Column(0), "Datei 140");
-  EXPECT_EQ(Column(1), "Zeilen 500");
+  for (int32_t i = 0; const auto& [title, width] : layout::ResultColumns)
+    EXPECT_EQ(Column(i++), std::string(title) + " " + std::to_string(width));
 }
 
 TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
@@ -85,7 +73,6 @@ TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
     EXPECT_EQ(GetControlState(id), 0) << id;
     EXPECT_EQ(GetRowText(id, 0, 0), "") << id;
   }
-  EXPECT_EQ(GetControlState(SelectionFrame), 0);
   EXPECT_EQ(GetControlState(FolderOption), 1);
   EXPECT_EQ(RowCount(), 1);
   EXPECT_TRUE(Actions().empty());
@@ -134,12 +121,7 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
        {Key::Space},
        SelectButton,
        {{SearchButton, Click}, {SelectButton, Click}}},
-      {WordField,
-       "\xC3\xA4\xCE\xA9"
-       "c",
-       {Key::Backspace},
-       -1,
-       Seen(4, {WordField, TextChange})},
+      {WordField, "\xC3\xA4\xCE\xA9z", {Key::Backspace}, -1, Seen(4, {WordField, TextChange})},
       {PathField, "xy", {Key::Backspace}, -1, {}},
       {WordField, "", {Key::Return, Key::Escape}, -1, {}},
       {SearchButton, "", {Key::Return, Key::Escape}, -1, {}},
@@ -251,21 +233,20 @@ TEST_F(Window, ClearRowsScrollsBackToTheStart) {
 }
 
 TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
-  const int32_t stops[] = {FolderOption, FileOption,   PathField,     WordField,
-                           SelectButton, SearchButton, WebsiteButton, ResultList};
+  std::vector<int32_t> stops;
+  for (const layout::Control& c : layout::Controls)
+    if (layout::IsTabStop(c.kind)) stops.push_back(c.id);
   PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), ResultList) << "from no focus, backwards";
+  EXPECT_EQ(FocusedControl(), stops.back()) << "from no focus, backwards";
   Focus(-1);
-  for (const int32_t stop : stops) {
+  for (size_t i = 0; i <= stops.size(); ++i) {  // from no focus, round and on to the first
     PressKey(Key::Tab);
-    EXPECT_EQ(FocusedControl(), stop);
+    EXPECT_EQ(FocusedControl(), stops[i % stops.size()]) << i;
   }
-  PressKey(Key::Tab);
-  EXPECT_EQ(FocusedControl(), FolderOption) << "wraps forwards";
-  PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), ResultList) << "wraps backwards";
-  PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), WebsiteButton);
+  for (const size_t i : {stops.size() - 1, stops.size() - 2}) {  // back round to the last
+    PressKey(Key::ShiftTab);
+    EXPECT_EQ(FocusedControl(), stops[i]) << i;
+  }
 }
 
 TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
@@ -278,6 +259,33 @@ TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
   };
   for (const auto& [x, y] : blue) EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
+}
+
+// Each case: steps = what is reported. A letter posts an event that carries it as its type: c m s
+// p a o by kind (close request, move, size, paint, activation, a message that raised nothing), l a
+// list click, u and x a field's update and change notifications. [ and ] enclose one platform
+// message, . takes an event.
+TEST(EventQueue, MergesRepeatedWindowEventsAndOneMessagesNotifications) {
+  constexpr std::string_view Kinds = "-cmspao";  // by EventKind; l, u and x are control events
+  for (const std::string_view test : {"ppmpssaaccllpcp=pmpsaccllpcp", "p.pm.m=pm", "o.oo=ooo",
+                                      "[ux][ux]ux=xxux", "[ulx]=lx", "[u.x]=ux"}) {
+    EventQueue queue;
+    std::string seen;
+    for (const char step : test.substr(0, test.find('='))) {
+      const size_t at = Kinds.find(step);
+      const Event event{static_cast<EventKind>(at == Kinds.npos ? 0 : at), MainWindow, -1, step};
+      switch (step) {
+        case '[': queue.BeginMessage(); break;
+        case ']': queue.EndMessage(); break;
+        case '.': seen += static_cast<char>(queue.Take().type); break;
+        case 'u':
+        case 'x': queue.Notify(event); break;
+        default: queue.Post(event);
+      }
+    }
+    while (!queue.Empty()) seen += static_cast<char>(queue.Take().type);
+    EXPECT_EQ(seen, test.substr(test.find('=') + 1)) << test;
+  }
 }
 
 }  // namespace

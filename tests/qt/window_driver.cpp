@@ -16,14 +16,11 @@
 #include <QWindow>
 
 #include "ui/qt/window.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 namespace {
 
-constexpr const char* Names[] = {"FolderOption", "FileOption",    "SelectionFrame",
-                                 "PathField",    "WordField",     "SelectButton",
-                                 "SearchButton", "WebsiteButton", "",
-                                 "ResultList",   "ResultFrame"};
 constexpr int32_t MarkerWindow = -7;  // an event no backend raises: the end of a run
 
 QWidget* Main() {
@@ -46,8 +43,8 @@ void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
 }  // namespace
 
 QWidget* Widget(int32_t id) {
-  if (id < 0 || id >= static_cast<int32_t>(std::size(Names)) || !*Names[id]) return Main();
-  return Main()->findChild<QWidget*>(QString::fromLatin1(Names[id]));
+  const layout::Control* control = layout::Find(id);
+  return control ? Main()->findChild<QWidget*>(QString::fromLatin1(control->name)) : Main();
 }
 
 void OpenMainWindow() {
@@ -100,8 +97,8 @@ void SelectRow(int32_t row) { List()->setCurrentIndex(List()->model()->index(row
 int32_t FocusedControl() {
   const QWidget* focus = QApplication::focusWidget();
   if (focus == List()->viewport()) return ResultList;
-  for (int32_t id = 0; id < static_cast<int32_t>(std::size(Names)); ++id)
-    if (*Names[id] && Widget(id) == focus) return id;
+  for (const layout::Control& control : layout::Controls)
+    if (Widget(control.id) == focus) return control.id;
   return -1;
 }
 

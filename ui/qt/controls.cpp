@@ -19,6 +19,7 @@
 
 #include "ui/qt/window.h"
 #include "ui/texts.h"
+#include "ui/window_layout.h"
 
 namespace sucholin {
 namespace {
@@ -83,28 +84,11 @@ void SetChecked(QRadioButton* option, bool checked) {
   option->setAutoExclusive(true);
 }
 
-template <typename Widget>
-Widget* Add(int32_t id, const char* name, QRect place, Widget* widget) {
-  widget->setParent(Window);
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(place);
-  Controls.push_back({id, widget, {}});
-  return widget;
-}
-
-QRadioButton* AddOption(int32_t id, const char* name, QRect place, const char* text) {
-  auto* option = Add(id, name, place, new QRadioButton(FromFixed(text)));
-  option->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(option, &QRadioButton::clicked, [id] { qt::PostControlEvent(id, Click); });
-  Window->WatchOption(option);
-  return option;
-}
-
 // A read-only field in the desktop's face colour, also once the desktop's palette has changed: a
 // colour taken once would show a dark desktop's light text on a light face.
-class ReadOnlyField : public QLineEdit {
+class FaceField : public QLineEdit {
  public:
-  ReadOnlyField() {
+  FaceField() {
     setReadOnly(true);
     FollowFace();
   }
@@ -125,26 +109,12 @@ class ReadOnlyField : public QLineEdit {
   }
 };
 
-QLineEdit* AddField(int32_t id, const char* name, QRect place, QLineEdit* field) {
-  Add(id, name, place, field);
-  // Only the user's edits raise events; setText from code raises none.
-  QObject::connect(field, &QLineEdit::textEdited, [id] { qt::PostControlEvent(id, TextChange); });
-  return field;
-}
-
-void AddButton(int32_t id, const char* name, QRect place, const char* text) {
-  auto* button = Add(id, name, place, new QPushButton(FromFixed(text)));
-  button->setAutoDefault(false);  // Enter presses nothing
-  button->setFocusPolicy(Qt::StrongFocus);
-  QObject::connect(button, &QPushButton::clicked, [id] { qt::PostControlEvent(id, Click); });
-}
-
-void AddResultList() {
-  auto* list = Add(ResultList, "ResultList", {10, 120, 429, 150}, new QTableWidget(0, 2));
-  list->setAccessibleName(FromFixed(texts::ResultListName));
-  list->setHorizontalHeaderLabels({FromFixed(texts::FileColumn), FromFixed(texts::LinesColumn)});
-  list->setColumnWidth(0, 140);
-  list->setColumnWidth(1, 500);
+QTableWidget* NewResultList() {
+  auto* list = new QTableWidget(0, static_cast<int>(std::size(layout::ResultColumns)));
+  for (int column = 0; const layout::Column& described : layout::ResultColumns) {
+    list->setHorizontalHeaderItem(column, new QTableWidgetItem(FromFixed(described.title)));
+    list->setColumnWidth(column++, described.width);
+  }
   QHeaderView* header = list->horizontalHeader();
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setSectionsClickable(false);  // no sorting; dragging a border still sizes the column
@@ -161,12 +131,49 @@ void AddResultList() {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setTabKeyNavigation(false);
   list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  list->setFocusPolicy(Qt::StrongFocus);
   QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged,
                    [](const QItemSelection& selected) {
                      if (!selected.isEmpty()) qt::PostControlEvent(ResultList, SelectionChange);
                    });
   Window->WatchList(list);
+  return list;
+}
+
+// A new control of a kind, not yet placed.
+QWidget* NewWidget(layout::Kind kind, const QString& text) {
+  using enum layout::Kind;
+  switch (kind) {
+    case Option: return new QRadioButton(text);
+    case Frame: {
+      auto* frame = new QFrame;
+      frame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+      return frame;
+    }
+    case Field: return new QLineEdit;
+    case ReadOnlyField: return new FaceField;
+    case Button: return new QPushButton(text);  // outside a dialog, Enter presses no button
+    case List: return NewResultList();
+    case GroupBox: {
+      auto* frame = new QGroupBox(text);
+      // Fusion sets the caption above the frame line; the common style sets it into the top edge
+      // of an etched frame, the line broken behind it. The frame has no children to restyle. The
+      // window owns the style: a widget does not own its style, and the window outlives the frame.
+      auto* insetCaption = new QCommonStyle;
+      insetCaption->setParent(Window);
+      frame->setStyle(insetCaption);
+      return frame;
+    }
+  }
+  return nullptr;
+}
+
+// Clicks on buttons and options; a field's edits by the user, as setText from code raises none.
+void Report(QWidget* widget, int32_t id) {
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    QObject::connect(button, &QAbstractButton::clicked, [id] { qt::PostControlEvent(id, Click); });
+  } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+    QObject::connect(field, &QLineEdit::textEdited, [id] { qt::PostControlEvent(id, TextChange); });
+  }
 }
 
 // Room for the label of an option or push button, as the style lays it out.
@@ -218,43 +225,27 @@ void SetControlFont() {
 }
 
 void CreateControls() {
-  AddOption(FolderOption, "FolderOption", {15, 25, 80, 17}, texts::FolderOptionText);
-  SetControlColors(FolderOption, Rgb(0, 0, 0), PanelBlue);
-  AddOption(FileOption, "FileOption", {15, 42, 95, 23}, texts::FileOptionText);
-  SetControlColors(FileOption, Rgb(0, 0, 0), PanelBlue);
-  SetControlState(FolderOption, 1);
-
-  auto* selectionFrame = Add(SelectionFrame, "SelectionFrame", {10, 10, 105, 70}, new QFrame);
-  selectionFrame->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-
-  AddField(PathField, "PathField", {120, 10, 260, 25}, new ReadOnlyField)
-      ->setAccessibleName(FromFixed(texts::PathFieldName));
-  AddField(WordField, "WordField", {120, 35, 260, 25}, new QLineEdit)
-      ->setAccessibleName(FromFixed(texts::WordFieldName));
-
-  AddButton(SelectButton, "SelectButton", {385, 10, 65, 25}, texts::SelectButtonText);
-  AddButton(SearchButton, "SearchButton", {385, 37, 65, 25}, texts::SearchButtonText);
-  AddButton(WebsiteButton, "WebsiteButton", {75, 290, 300, 25}, texts::WebsiteButtonText);
-  AddResultList();
-  auto* resultFrame = Add(ResultFrame, "ResultFrame", {5, 105, 442, 175},
-                          new QGroupBox(FromFixed(texts::ResultFrameText)));
-  // Fusion sets the caption above the frame line; the common style sets it into the top edge
-  // of an etched frame, the line broken behind it. The frame has no children to restyle. The
-  // window owns the style: a widget does not own its style, and the window outlives the frame.
-  auto* insetCaption = new QCommonStyle;
-  insetCaption->setParent(Window);
-  resultFrame->setStyle(insetCaption);
-  SetControlColors(ResultFrame, Rgb(0, 0, 0), PanelBlue);
-
-  // Each frame lies below what it encloses, as it was created after it. Qt stacks in the order
-  // of the children, which is also the order a screen reader reads them in: the Tab order.
-  selectionFrame->stackUnder(Find(FolderOption)->widget);
-  resultFrame->stackUnder(Find(ResultList)->widget);
-  std::vector<QWidget*> tabStops;
-  for (const Control& control : Controls) {
-    if (control.widget->focusPolicy() & Qt::TabFocus) tabStops.push_back(control.widget);
+  for (const layout::Control& described : layout::Controls) {
+    QWidget* widget = NewWidget(described.kind, FromFixed(described.text));
+    Report(widget, described.id);
+    if (described.kind == layout::Kind::Option) Window->WatchOption(widget);
+    widget->setParent(Window);
+    widget->setObjectName(QString::fromLatin1(described.name));
+    widget->setGeometry(described.place.x, described.place.y, described.place.width,
+                        described.place.height);
+    if (layout::IsTabStop(described.kind)) widget->setFocusPolicy(Qt::StrongFocus);
+    if (*described.spokenName) widget->setAccessibleName(FromFixed(described.spokenName));
+    // A frame lies below what it encloses, which was created before it. Qt stacks in the order
+    // of the children, which is also the order a screen reader reads them in: the Tab order.
+    const auto enclosed = std::ranges::find_if(Controls, [&](const Control& earlier) {
+      return layout::IsFrame(described.kind) &&
+             widget->geometry().contains(earlier.widget->geometry());
+    });
+    if (enclosed != Controls.end()) widget->stackUnder(enclosed->widget);
+    Controls.push_back({described.id, widget, {}});
+    if (described.ownColors) SetControlColors(described.id, Rgb(0, 0, 0), PanelBlue);
+    if (described.checked) SetControlState(described.id, 1);
   }
-  Window->SetTabStops(std::move(tabStops));
   SetControlFont();
 }
 
@@ -267,6 +258,11 @@ void PlaceCentred(QWidget* window) {
 
 }  // namespace
 
+QWidget* qt::ControlWidget(int32_t id) {
+  const Control* control = Find(id);
+  return control ? control->widget : nullptr;
+}
+
 bool CreateMainWindow() {
   if (Window) return true;
   qt::EnsureApplication();
@@ -278,7 +274,7 @@ bool CreateMainWindow() {
   Window->setObjectName(QStringLiteral("MainWindow"));
   Window->setWindowTitle(FromFixed(texts::WindowTitle));
   Window->setWindowIcon(QIcon(QStringLiteral(":/sucholin/sucholin.png")));
-  Window->setFixedSize(451, 320);
+  Window->setFixedSize(layout::ClientWidth, layout::ClientHeight);
   CreateControls();
   Window->winId();  // the platform window, so that its frame is known where the platform tells it
   PlaceCentred(Window);
@@ -319,13 +315,9 @@ void SetControlState(int32_t id, int32_t state) {
   auto* option = control ? qobject_cast<QRadioButton*>(control->widget) : nullptr;
   if (!option) return;
   if (state != 0) {
-    // The group is the run of option buttons created one after the other around this one.
-    auto first = Controls.begin() + (control - Controls.data());
-    while (first != Controls.begin() && qobject_cast<QRadioButton*>((first - 1)->widget)) --first;
-    for (auto it = first; it != Controls.end(); ++it) {
-      auto* member = qobject_cast<QRadioButton*>(it->widget);
-      if (!member) break;
-      SetChecked(member, false);
+    for (const layout::Control& member : layout::GroupOf(id)) {
+      if (Control* other = Find(member.id))
+        SetChecked(static_cast<QRadioButton*>(other->widget), false);
     }
   }
   SetChecked(option, state != 0);
@@ -358,12 +350,9 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
   if (!list) return;
   const int row = position >= 0 && position <= list->rowCount() ? position : list->rowCount();
   list->insertRow(row);
-  // Cells are the parts between line feeds; parts beyond the last column are not shown.
-  const std::string_view all = text;
-  size_t start = 0;
-  for (int column = 0; column < list->columnCount() && start <= all.size(); ++column) {
-    const size_t end = std::min(all.find('\n', start), all.size());
-    const std::string_view part = all.substr(start, end - start);
+  const std::vector<std::string_view> parts = layout::RowCells(text);
+  for (int column = 0; column < static_cast<int>(parts.size()); ++column) {
+    const std::string_view part = parts[static_cast<size_t>(column)];
     const QString whole = FromLocal(part);
     const bool shortened = whole.size() > MaxShownCell;
     auto* item = new QTableWidgetItem(shortened ? Shortened(whole) : whole);
@@ -371,7 +360,6 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
     if (shortened) item->setData(Qt::AccessibleTextRole, whole);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     list->setItem(row, column, item);
-    start = end + 1;
   }
   // The second column holds the hit lines, digits and commas; the row's tooltip counts them.
   const QTableWidgetItem* lines = list->item(row, 1);

@@ -1,26 +1,20 @@
 // WaitEvent on Qt: the widgets queue what they report, WaitEvent runs Qt's own event loop
 // until the queue holds something.
 #include <QEventLoop>
-#include <deque>
 
+#include "ui/event_queue.h"
 #include "ui/qt/window.h"
 
 namespace sucholin {
 namespace {
 
-std::deque<Event> Pending;
+EventQueue Pending;
 QEventLoop* Waiting = nullptr;  // the loop of the WaitEvent call that is waiting, if any
-
-bool IsIgnoredKind(EventKind kind) {
-  return kind != EventKind::ControlEvent && kind != EventKind::CloseEvent;
-}
 
 }  // namespace
 
 void qt::PostEvent(const Event& event) {
-  // A run of one ignored kind is a single event, as repeated repaints merge in a message queue.
-  if (IsIgnoredKind(event.kind) && !Pending.empty() && Pending.back().kind == event.kind) return;
-  Pending.push_back(event);
+  Pending.Post(event);
   if (Waiting) Waiting->quit();
 }
 
@@ -29,15 +23,13 @@ void qt::PostControlEvent(int32_t id, int32_t type) {
 }
 
 Event WaitEvent() {
-  while (Pending.empty()) {
+  while (Pending.Empty()) {
     QEventLoop loop;
     Waiting = &loop;
     loop.exec();
     Waiting = nullptr;
   }
-  const Event event = Pending.front();
-  Pending.pop_front();
-  return event;
+  return Pending.Take();
 }
 
 }  // namespace sucholin

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/qt/window.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::qt {
 namespace {
@@ -27,8 +28,6 @@ MainWindowWidget::MainWindowWidget()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint) {}
-
-void MainWindowWidget::SetTabStops(std::vector<QWidget*> stops) { tabStops_ = std::move(stops); }
 
 void MainWindowWidget::WatchOption(QWidget* option) {
   options_.push_back(option);
@@ -69,26 +68,21 @@ void MainWindowWidget::closeEvent(QCloseEvent* event) {
   PostWindowEvent(EventKind::CloseEvent);
 }
 
-// Every enabled, visible tab stop in creation order, each option button a stop of its own,
-// wrapping at both ends. (Qt's own chain stops only at the checked option of a group, and takes
-// the tab focus from the others whenever an option gets the focus.)
+// Through the enabled, visible tab stops as on every platform. (Qt's own chain stops only at the
+// checked option of a group, and takes the tab focus from the others whenever an option gets it.)
 bool MainWindowWidget::focusNextPrevChild(bool next) {
-  std::vector<QWidget*> candidates;
-  for (QWidget* stop : tabStops_) {
-    if (stop->isEnabled() && stop->isVisible()) candidates.push_back(stop);
-  }
-  if (candidates.empty()) return false;
   const QWidget* focus = QApplication::focusWidget();
-  const auto current = std::find_if(candidates.begin(), candidates.end(), [&](QWidget* c) {
-    return focus && (c == focus || c->isAncestorOf(focus));
-  });
-  const size_t count = candidates.size();
-  size_t target = next ? 0 : count - 1;
-  if (current != candidates.end()) {
-    const auto at = static_cast<size_t>(current - candidates.begin());
-    target = next ? (at + 1) % count : (at + count - 1) % count;
+  int32_t current = -1;
+  for (const layout::Control& control : layout::Controls) {
+    const QWidget* widget = ControlWidget(control.id);
+    if (focus && widget && (widget == focus || widget->isAncestorOf(focus))) current = control.id;
   }
-  candidates[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  const int32_t target = layout::NextTabStop(current, next, [](int32_t id) {
+    const QWidget* widget = ControlWidget(id);
+    return widget && widget->isEnabled() && widget->isVisible();
+  });
+  if (target < 0) return false;
+  ControlWidget(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
   return true;
 }
 

@@ -23,6 +23,8 @@ void EnsureApplication();
 // Queues an event for WaitEvent and wakes it.
 void PostEvent(const Event& event);
 void PostControlEvent(int32_t id, int32_t type);
+// Null for an id that names no control.
+QWidget* ControlWidget(int32_t id);
 
 // MainWindow: reports its window events, only reports a close request, fills itself with
 // PanelBlue, and runs its own Tab navigation over the controls.
@@ -30,8 +32,6 @@ class MainWindowWidget : public QWidget {
  public:
   MainWindowWidget();
 
-  // The tab stops in creation order, the order of keyboard navigation.
-  void SetTabStops(std::vector<QWidget*> stops);
   // Keeps the arrow keys from moving between (and checking) option buttons.
   void WatchOption(QWidget* option);
   // Turns mouse clicks on the list's rows area into control events, and answers its keys.
@@ -50,7 +50,6 @@ class MainWindowWidget : public QWidget {
   bool ListMouseEvent(QEvent* event);
   bool ListKey(const QKeyEvent* key);
 
-  std::vector<QWidget*> tabStops_;
   std::vector<QObject*> options_;
   QTableWidget* list_ = nullptr;
   Qt::MouseButton listPressed_ = Qt::NoButton;  // pressed on the list, no click reported yet

@@ -14,9 +14,6 @@ namespace sucholin::win32 {
 HWND MainHandle();
 // Null for an id that names no control.
 HWND ControlHandle(int32_t id);
-bool IsOptionButton(HWND control);
-// Whether the control was made a tab stop when it was created.
-bool IsTabStop(HWND control);
 
 // The two accelerator commands; an accelerator's WM_COMMAND has no control handle, so these
 // cannot be mistaken for a control's notification.

@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,12 +9,12 @@
 #include "search/win32/wide_text.h"
 #include "ui/ui.h"
 #include "ui/win32/backend.h"
+#include "ui/window_layout.h"
 
 namespace sucholin {
 namespace {
 
 using win32::ControlHandle;
-using win32::IsOptionButton;
 using win32::MutedEvents;
 using win32::Narrow;
 using win32::ResumeListPainting;
@@ -32,44 +31,14 @@ void HoldListPainting(HWND list) {
 }
 
 HWND ListHandle(int32_t id) {
-  HWND control = ControlHandle(id);
-  wchar_t className[32];
-  if (!control || GetClassNameW(control, className, static_cast<int>(std::size(className))) == 0) {
-    return nullptr;
-  }
-  return lstrcmpiW(className, WC_LISTVIEWW) == 0 ? control : nullptr;
+  return layout::Is(id, layout::Kind::List) ? ControlHandle(id) : nullptr;
+}
+
+HWND OptionHandle(int32_t id) {
+  return layout::Is(id, layout::Kind::Option) ? ControlHandle(id) : nullptr;
 }
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-int ColumnCount(HWND list) {
-  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
-  return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-}
-
-std::vector<std::wstring> CellTexts(std::string_view text) {
-  std::vector<std::wstring> cells;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
-    cells.push_back(Widen(text.substr(start, end - start)));
-  }
-  cells.push_back(Widen(text.substr(start)));
-  return cells;
-}
-
-// Unchecks every option of the group the option belongs to: back to the control that starts
-// the group, then forward through the run of options from there.
-void UncheckGroup(HWND option) {
-  HWND first = option;
-  while (!(GetWindowLongW(first, GWL_STYLE) & WS_GROUP)) {
-    HWND previous = GetWindow(first, GW_HWNDPREV);
-    if (!previous) break;
-    first = previous;
-  }
-  for (HWND c = first; c && IsOptionButton(c); c = GetWindow(c, GW_HWNDNEXT)) {
-    SendMessageW(c, BM_SETCHECK, BST_UNCHECKED, 0);
-  }
-}
 
 }  // namespace
 
@@ -98,10 +67,15 @@ std::string GetControlText(int32_t id) {
 }
 
 void SetControlState(int32_t id, int32_t state) {
-  HWND control = ControlHandle(id);
-  if (!control || !IsOptionButton(control)) return;
+  HWND control = OptionHandle(id);
+  if (!control) return;
   MutedEvents muted;
-  if (state != 0) UncheckGroup(control);
+  if (state != 0) {
+    for (const layout::Control& option : layout::GroupOf(id)) {
+      if (HWND member = ControlHandle(option.id))
+        SendMessageW(member, BM_SETCHECK, BST_UNCHECKED, 0);
+    }
+  }
   SendMessageW(control, BM_SETCHECK, state != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -110,8 +84,8 @@ int32_t GetControlState(int32_t id) {
     return static_cast<int32_t>(
         SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   }
-  HWND control = ControlHandle(id);
-  if (!control || !IsOptionButton(control)) return 0;
+  HWND control = OptionHandle(id);
+  if (!control) return 0;
   return static_cast<int32_t>(SendMessageW(control, BM_GETCHECK, 0, 0) & 1);
 }
 
@@ -129,20 +103,19 @@ void AddRow(int32_t id, int32_t position, const std::string& text) {
   if (!list) return;
   MutedEvents muted;
   HoldListPainting(list);
-  std::vector<std::wstring> cells = CellTexts(text);
+  const std::vector<std::string_view> parts = layout::RowCells(text);
+  std::wstring cell = Widen(parts[0]);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
   item.iItem = position < 0 ? RowCount(list) : position;
-  item.pszText = cells[0].data();
+  item.pszText = cell.data();
   const int row =
       static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-  if (row < 0) return;
-  const int shown = std::min<int>(static_cast<int>(cells.size()), ColumnCount(list));
-  for (int column = 1; column < shown; ++column) {
-    LVITEMW cell{};
-    cell.iSubItem = column;
-    cell.pszText = cells[static_cast<size_t>(column)].data();
-    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  for (size_t column = 1; row >= 0 && column < parts.size(); ++column) {
+    cell = Widen(parts[column]);
+    item.iSubItem = static_cast<int>(column);
+    item.pszText = cell.data();
+    SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
   }
 }
 

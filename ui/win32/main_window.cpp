@@ -9,12 +9,12 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <vector>
 
 #include "search/win32/wide_text.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
 #include "ui/win32/backend.h"
+#include "ui/window_layout.h"
 
 namespace sucholin {
 namespace win32 {
@@ -22,8 +22,6 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"SucholinMainWindow";
 constexpr DWORD WindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int ClientWidth = 451;
-constexpr int ClientHeight = 320;
 constexpr int IconResource = 1;
 
 struct BrushDeleter {
@@ -41,7 +39,6 @@ struct ControlColors {
 struct WindowState {
   Brush background;
   std::map<int32_t, ControlColors> colors;
-  std::vector<HWND> tabStops;
   HWND window = nullptr;
 
   WindowState() = default;
@@ -56,67 +53,25 @@ struct WindowState {
 
 WindowState State;
 
-struct ControlLayout {
-  int32_t id;
+struct Look {
   const wchar_t* className;
-  const char* text;  // UTF-8, widened as the control is created
   DWORD style;
   DWORD exStyle;
-  int x, y, width, height;
 };
 
-constexpr DWORD Child = WS_CHILD | WS_VISIBLE;
-
-// In creation order, which is also the stacking and keyboard order.
-// clang-format off
-const ControlLayout FolderOptionLayout{FolderOption, L"Button", texts::FolderOptionText,
-                                   Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 25, 80, 17};
-const ControlLayout FileOptionLayout{FileOption, L"Button", texts::FileOptionText,
-                                 Child | BS_AUTORADIOBUTTON | WS_TABSTOP, 0, 15, 42, 95, 23};
-const ControlLayout SelectionFrameLayout{SelectionFrame, L"Static", "", Child | WS_CLIPSIBLINGS,
-                                     WS_EX_CLIENTEDGE, 10, 10, 105, 70};
-const ControlLayout PathFieldLayout{PathField, L"Edit", "",
-                                Child | ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP,
-                                WS_EX_CLIENTEDGE, 120, 10, 260, 25};
-const ControlLayout WordFieldLayout{WordField, L"Edit", "", Child | ES_AUTOHSCROLL | WS_TABSTOP,
-                                WS_EX_CLIENTEDGE, 120, 35, 260, 25};
-const ControlLayout SelectButtonLayout{SelectButton, L"Button", texts::SelectButtonText,
-                                   Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 10, 65, 25};
-const ControlLayout SearchButtonLayout{SearchButton, L"Button", texts::SearchButtonText,
-                                   Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 385, 37, 65, 25};
-const ControlLayout WebsiteButtonLayout{WebsiteButton, L"Button", texts::WebsiteButtonText,
-                                    Child | BS_PUSHBUTTON | WS_TABSTOP, 0, 75, 290, 300, 25};
-const ControlLayout ResultListLayout{
-    ResultList, WC_LISTVIEWW, "",
-    Child | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
-    10, 120, 429, 150};
-const ControlLayout ResultFrameLayout{ResultFrame, L"Button", texts::ResultFrameText,
-                                  Child | BS_GROUPBOX, 0, 5, 105, 442, 175};
-// clang-format on
-
-bool IsOptionStyle(DWORD style) {
-  const DWORD type = style & BS_TYPEMASK;
-  return type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
-}
-
-// An option directly after a control that is not an option starts a group of its own.
-HWND CreateControl(const ControlLayout& layout) {
-  DWORD style = layout.style;
-  if (std::wstring_view(layout.className) == L"Button" && IsOptionStyle(style)) {
-    HWND last = GetWindow(State.window, GW_CHILD);
-    if (last) last = GetWindow(last, GW_HWNDLAST);
-    if (!last || !IsOptionButton(last)) style |= WS_GROUP;
+Look LookOf(layout::Kind kind) {
+  using enum layout::Kind;
+  switch (kind) {
+    case Option: return {L"Button", BS_AUTORADIOBUTTON, 0};
+    case Frame: return {L"Static", WS_CLIPSIBLINGS, WS_EX_CLIENTEDGE};
+    case Field: return {L"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ReadOnlyField: return {L"Edit", ES_AUTOHSCROLL | ES_READONLY, WS_EX_CLIENTEDGE};
+    case Button: return {L"Button", BS_PUSHBUTTON, 0};
+    case List:
+      return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE};
+    case GroupBox: return {L"Button", BS_GROUPBOX, 0};
   }
-  HWND control = CreateWindowExW(
-      layout.exStyle, layout.className, Widen(layout.text).c_str(), style, layout.x, layout.y,
-      layout.width, layout.height, State.window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)), GetModuleHandleW(nullptr), nullptr);
-  if (control && (style & WS_TABSTOP)) State.tabStops.push_back(control);
-  if (control) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-  }
-  return control;
+  return {};
 }
 
 void AddColumn(HWND list, int position, const char* title, int width) {
@@ -130,24 +85,34 @@ void AddColumn(HWND list, int position, const char* title, int width) {
                reinterpret_cast<LPARAM>(&column));
 }
 
+HWND CreateControl(const layout::Control& described) {
+  const Look look = LookOf(described.kind);
+  const DWORD style = WS_CHILD | WS_VISIBLE | look.style |
+                      (layout::IsTabStop(described.kind) ? WS_TABSTOP : 0) |
+                      (layout::StartsGroup(described) ? WS_GROUP : 0);
+  HWND control = CreateWindowExW(look.exStyle, look.className, Widen(described.text).c_str(), style,
+                                 described.place.x, described.place.y, described.place.width,
+                                 described.place.height, State.window,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(described.id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (!control) return nullptr;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               TRUE);
+  if (described.kind == layout::Kind::List) {
+    SendMessageW(control, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    for (int position = 0; const layout::Column& column : layout::ResultColumns) {
+      AddColumn(control, position++, column.title, column.width);
+    }
+  }
+  return control;
+}
+
 void CreateControls() {
-  CreateControl(FolderOptionLayout);
-  SetControlColors(FolderOption, Rgb(0, 0, 0), PanelBlue);
-  CreateControl(FileOptionLayout);
-  SetControlColors(FileOption, Rgb(0, 0, 0), PanelBlue);
-  SetControlState(FolderOption, 1);
-  for (const ControlLayout* layout :
-       {&SelectionFrameLayout, &PathFieldLayout, &WordFieldLayout, &SelectButtonLayout,
-        &SearchButtonLayout, &WebsiteButtonLayout}) {
-    CreateControl(*layout);
+  for (const layout::Control& control : layout::Controls) {
+    if (!CreateControl(control)) continue;
+    if (control.ownColors) SetControlColors(control.id, Rgb(0, 0, 0), PanelBlue);
+    if (control.checked) SetControlState(control.id, 1);
   }
-  if (HWND list = CreateControl(ResultListLayout)) {
-    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    AddColumn(list, 0, texts::FileColumn, 140);
-    AddColumn(list, 1, texts::LinesColumn, 500);
-  }
-  CreateControl(ResultFrameLayout);
-  SetControlColors(ResultFrame, Rgb(0, 0, 0), PanelBlue);
 }
 
 // Answers a control's colour request when the control has colours of its own. The selection
@@ -155,8 +120,8 @@ void CreateControls() {
 // is not enough: Wine leaves the area under such a child unpainted, so the frame fills its
 // inside with the window's own brush, which looks the same.
 LRESULT AnswerColors(HDC dc, HWND control, bool& answered) {
-  answered = GetParent(control) == State.window && GetDlgCtrlID(control) == SelectionFrame &&
-             State.background;
+  answered = GetParent(control) == State.window &&
+             layout::Is(GetDlgCtrlID(control), layout::Kind::Frame) && State.background;
   if (answered) return reinterpret_cast<LRESULT>(State.background.get());
   const auto found = State.colors.find(GetDlgCtrlID(control));
   answered = found != State.colors.end() && GetParent(control) == State.window;
@@ -273,19 +238,6 @@ HWND MainHandle() { return State.window; }
 
 HWND ControlHandle(int32_t id) { return State.window ? GetDlgItem(State.window, id) : nullptr; }
 
-// The platform takes the tab stop off an option button whenever it is unchecked; every
-// option stays a tab stop of its own here, so the styles the controls were created with count.
-bool IsTabStop(HWND control) {
-  return std::find(State.tabStops.begin(), State.tabStops.end(), control) != State.tabStops.end();
-}
-
-bool IsOptionButton(HWND control) {
-  wchar_t className[16];
-  return GetClassNameW(control, className, static_cast<int>(std::size(className))) > 0 &&
-         lstrcmpiW(className, L"Button") == 0 &&
-         IsOptionStyle(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)));
-}
-
 }  // namespace win32
 
 bool CreateMainWindow() {
@@ -294,7 +246,7 @@ bool CreateMainWindow() {
   InitCommonControls();
   if (!RegisterWindowClass()) return TellNoWindow();
 
-  RECT frame{0, 0, ClientWidth, ClientHeight};
+  RECT frame{0, 0, layout::ClientWidth, layout::ClientHeight};
   AdjustWindowRect(&frame, WindowStyle, FALSE);
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   const int screenHeight = GetSystemMetrics(SM_CYSCREEN);

@@ -3,9 +3,9 @@
 
 #include <memory>
 #include <type_traits>
-#include <vector>
 
 #include "ui/win32/backend.h"
+#include "ui/window_layout.h"
 
 namespace sucholin::win32 {
 namespace {
@@ -13,10 +13,6 @@ namespace {
 struct TableDeleter {
   void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
 };
-
-bool IsCandidate(HWND control) {
-  return IsWindowEnabled(control) && IsWindowVisible(control) && IsTabStop(control);
-}
 
 }  // namespace
 
@@ -33,29 +29,18 @@ HACCEL NavigationTable() {
 void MoveFocus(bool forward) {
   HWND main = MainHandle();
   if (!main) return;
-  std::vector<HWND> controls;  // in stacking order
-  for (HWND c = GetWindow(main, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) controls.push_back(c);
-  const int count = static_cast<int>(controls.size());
-  if (count == 0) return;
-
   // The current control is the one holding the focus, or holding the child that has it.
-  int current = -1;
+  int32_t current = -1;
   HWND focus = GetFocus();
   if (focus && IsChild(main, focus)) {
     while (GetParent(focus) != main) focus = GetParent(focus);
-    for (int i = 0; i < count; ++i) {
-      if (controls[i] == focus) current = i;
-    }
+    current = GetDlgCtrlID(focus);
   }
-  // Without a current control, Tab starts before the first and Shift+Tab after the last.
-  if (current < 0) current = forward ? -1 : count;
-  for (int step = 1; step <= count; ++step) {
-    const int index = ((current + (forward ? step : -step)) % count + count) % count;
-    if (IsCandidate(controls[index])) {
-      SetFocus(controls[index]);
-      return;
-    }
-  }
+  const int32_t next = layout::NextTabStop(current, forward, [](int32_t id) {
+    HWND control = ControlHandle(id);
+    return control && IsWindowEnabled(control) && IsWindowVisible(control);
+  });
+  if (next >= 0) SetFocus(ControlHandle(next));
 }
 
 }  // namespace sucholin::win32
