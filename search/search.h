@@ -28,17 +28,14 @@ std::string NumberText(Number value) {
   }
   return DecimalText(wide, false);
 }
-int32_t TextLength(std::string_view text);
-std::string RightPart(std::string_view text, int32_t count);
 std::string ExtensionPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
-std::string FolderPart(std::string_view path);
 bool TextEquals(std::string_view a, std::string_view b);
 
 // The separator the platform's folder texts end in: '\\' on Windows, '/' elsewhere.
 extern const char FolderSeparator;
 
-// ---- Line reader: one file, read block by block, handed out line by line. ----
+// ---- Line reader: one file, read block by block. ----
 
 // What became of a file that was to be read. The desktop programs skip every file without a row
 // alike; the command line tells the failures.

@@ -42,13 +42,6 @@ std::string DecimalText(uint64_t magnitude, bool negative) {
   return text;
 }
 
-int32_t TextLength(std::string_view text) { return Length(text); }
-
-std::string RightPart(std::string_view text, int32_t count) {
-  const int32_t m = std::min(Length(text), std::max(count, int32_t{0}));
-  return std::string(text.substr(text.size() - static_cast<size_t>(m)));
-}
-
 std::string ExtensionPart(std::string_view path) {
   const size_t mark = path.find_last_of("./\\");
   if (mark == std::string_view::npos || path[mark] != '.') return {};
@@ -62,14 +55,6 @@ std::string FileNamePart(std::string_view path) {
   if (last != std::string_view::npos) start = last + 1;
   const std::string_view name = path.substr(start);
   return std::string(name.substr(0, name.find('"')));
-}
-
-std::string FolderPart(std::string_view path) {
-  const size_t start = QuotedStart(path);
-  // Separators after the first vertical bar do not count.
-  const size_t last = path.substr(0, path.find('|')).find_last_of("/\\");
-  if (last == std::string_view::npos) return {};
-  return std::string(path.substr(start, last + 1 - start));
 }
 
 bool TextEquals(std::string_view a, std::string_view b) { return a == b; }
