@@ -15,8 +15,7 @@ namespace sucholin {
 // Texts are byte strings: UTF-8 (WTF-8 for Windows names, see name_text.h) for what the program
 // shows and names, the file system's own bytes for POSIX names; nothing here case-folds them.
 
-// ---- Text utilities. Positions count from 1; absent texts are empty texts. ----
-int32_t FindText(std::string_view in, std::string_view word, int32_t start);
+// ---- Text utilities. Absent texts are empty texts. ----
 // The decimal text of a magnitude, with a minus sign in front when negative.
 std::string DecimalText(uint64_t magnitude, bool negative);
 template <std::integral Number>

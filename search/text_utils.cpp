@@ -1,32 +1,14 @@
-// Byte-wise text operations: substring position, decimal numbers, path parts, equality.
-#include <algorithm>
+// Byte-wise text operations: decimal numbers, path parts, equality.
 
 #include "search/search.h"
 
 namespace sucholin {
 namespace {
 
-// Texts never exceed what a signed 32-bit length can hold; a longer view is cut there.
-int32_t Length(std::string_view text) {
-  return static_cast<int32_t>(std::min<size_t>(text.size(), INT32_MAX));
-}
-
 // A leading double-quote character encloses the path and is not part of it.
 size_t QuotedStart(std::string_view path) { return !path.empty() && path[0] == '"' ? 1 : 0; }
 
 }  // namespace
-
-int32_t FindText(std::string_view in, std::string_view word, int32_t start) {
-  // Positions are worked out unsigned: n + 1 and start - 1 must not overflow at any length.
-  const std::string_view text = in.substr(0, static_cast<size_t>(Length(in)));
-  const std::string_view sought = word.substr(0, static_cast<size_t>(Length(word)));
-  if (text.empty() || sought.empty()) return 0;
-  const size_t from = start < 1 ? 0 : static_cast<size_t>(start) - 1;
-  if (from > text.size()) return 0;
-  const size_t at = text.find(sought, from);
-  // at + 1 fits: a found word ends within a text of at most INT32_MAX bytes.
-  return at == std::string_view::npos ? 0 : static_cast<int32_t>(at + 1);
-}
 
 std::string DecimalText(uint64_t magnitude, bool negative) {
   char digits[20];

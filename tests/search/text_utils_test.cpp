@@ -11,24 +11,6 @@
 namespace sucholin {
 namespace {
 
-TEST(FindText, PositionsAndStartClamping) {
-  const struct {
-    std::string_view in, word;
-    int32_t start, position;
-  } cases[] = {
-      {"abc", "", 1, 0},
-      {"xWortyWort", "Wort", 2, 2},
-      {"xWortyWort", "Wort", 3, 7},
-      {"abcab", "ab", INT32_MIN, 1},
-      // The text ends before the byte that would complete the word.
-      {std::string_view("abc", 2), "bc", 1, 0},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(FindText(c.in, c.word, c.start), c.position)
-        << "'" << c.in << "' '" << c.word << "' from " << c.start;
-  }
-}
-
 TEST(NumberText, BoundsOfItsTypes) {
   EXPECT_EQ(NumberText(0), "0");
   EXPECT_EQ(NumberText(INT32_MIN), "-2147483648");
