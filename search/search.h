@@ -160,8 +160,8 @@ class DirectoryListing {
   DirectoryListing& operator=(const DirectoryListing&) = delete;
   ~DirectoryListing() { CloseListing(); }
 
-  // False when the folder cannot be listed; an empty pattern means "*.*".
-  bool OpenListing(const std::string& folder, const std::string& pattern);
+  // Lists every entry of folder; false when it cannot be listed.
+  bool OpenListing(const std::string& folder);
   bool NextEntry();
   int32_t EntryKind() const;
   std::string EntryName() const;
