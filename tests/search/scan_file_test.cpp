@@ -46,13 +46,6 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
                                        u"\u03A9mega \U0001D11E Fehler",
                                        u"",
                                        u"GR\u00DCSSE Fehle"};
-  // Code page 1252 has "?" for what it cannot hold.
-  const auto cp1252 = [](std::u16string_view text) {
-    std::string bytes;
-    for (const char16_t unit : text)
-      bytes += unit == u'\u20AC' ? '\x80' : unit < 0x100 ? static_cast<char>(unit) : '?';
-    return bytes;
-  };
   const auto joined = [&](std::u16string_view end) {
     std::u16string text(lines[0]);
     for (const std::u16string_view line : std::span(lines).subspan(1))
@@ -61,7 +54,7 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
   };
   enum Kind { Cp1252, Utf8, Utf16 };
   std::vector<std::tuple<std::string, std::string, Kind>> files = {
-      {"code page 1252, CR LF", cp1252(joined(u"\r\n")), Cp1252},
+      {"code page 1252, CR LF", Cp1252Of(joined(u"\r\n")), Cp1252},
       {"UTF-8, LF", Wtf8FromUtf16(joined(u"\n")), Utf8},
       {"UTF-8 with mark, CR LF", "\xEF\xBB\xBF" + Wtf8FromUtf16(joined(u"\r\n")), Utf8},
       // The odd last byte is the first of a unit that would complete "Fehler".
