@@ -66,7 +66,8 @@ TEST(NameText, EscapedNameKeepsEachNameOnOneLine) {
   } names[] = {
       {"a\tb\nc\rd\x1b\x7F\xC3\xA4 .txt", "a\\tb\\nc\\rd\\x1b\\x7f\xC3\xA4 .txt"},
       {"a\\b", windows ? "a\\b" : "a\\\\b"},
-      {"\xED\xB0\x80\xE4.txt", windows ? "\\udc00\xE4.txt" : "\xED\xB0\x80\xE4.txt"},
+      {"\xED\xB0\x80\xE4\xED\xBF\xBF",
+       windows ? "\\udc00\xE4\\udfff" : "\xED\xB0\x80\xE4\xED\xBF\xBF"},
   };
   for (const auto& c : names) EXPECT_EQ(EscapedName(c.name), c.escaped) << c.name;
 }
