@@ -17,9 +17,8 @@ class FolderSearch : public SearchStateTest {
   void SetUp() override {
     SearchStateTest::SetUp();
     for (const char* name : {"a.txt", "b.TXT", "c.perl", "d.pl", "e", ".txt", "h.xml", "i.bat",
-                             "j.pb", "k.pbi", "m.tar.txt", "n.txt.1", "o.pbx", "q.", "r s.html"}) {
+                             "j.pb", "k.pbi", "m.tar.txt", "n.txt.1", "o.pbx", "q.", "r s.html"})
       folder.Write(name, "x\nWort\n");
-    }
     folder.Write("none.txt", "wort\n");
     std::filesystem::create_directory(folder.Path("sub.txt"));
     Choose(folder.Text());
@@ -34,9 +33,8 @@ TEST_F(FolderSearch, KeepsTheSearchedExtensionsAndSearchesThemInListingOrder) {
   EXPECT_EQ(Sorted(Candidates()), kept);
   EXPECT_EQ(shown, Names(16, folder.Text())) << "once per file entry, never for a folder";
   Names rows;
-  for (const std::string& name : Candidates()) {
+  for (const std::string& name : Candidates())
     if (name != "none.txt") rows.push_back(name + "\n2");
-  }
   EXPECT_EQ(Rows(SearchFolder, "Wort"), rows);
   DirectoryListing listing;  // a failed open ends the listing before it
   ASSERT_TRUE(listing.OpenListing(folder.Text()) && listing.NextEntry());
@@ -53,9 +51,8 @@ TEST_F(FolderSearch, ResetAndNamesThatCannotBeReadOrDoNotCount) {
   EXPECT_EQ(CandidateCount, 0);
   EXPECT_EQ(ChosenFolder + ChosenFile, "");
   ChosenFolder = folder.Text();
-  for (const char* name : {"a.txt", "gone.txt", "sub.txt", "none.txt", "c.perl"}) {
+  for (const char* name : {"a.txt", "gone.txt", "sub.txt", "none.txt", "c.perl"})
     CandidateList[CandidateCount++] = name;
-  }
   CandidateList[CandidateCount] = "h.xml";  // a slot that does not count
   EXPECT_EQ(Rows(SearchFolder, "Wort"), (Names{"a.txt\n2", "c.perl\n2"}));
   CandidateCount = CandidateSlots + 5;  // beyond the slots that exist

@@ -86,9 +86,8 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
       const std::string row = LineLoopRow(bytes, c.word, "f.txt");
       EXPECT_EQ(row, c.lines[kind].empty() ? "" : "f.txt\n" + std::string(c.lines[kind]));
       EXPECT_EQ(Rows(SearchFile, c.word.given), row.empty() ? Names{} : Names{row});
-      for (const size_t block : {1, 2, 3, 5, 64}) {
+      for (const size_t block : {1, 2, 3, 5, 64})
         EXPECT_EQ(ScanInBlocks(bytes, c.word.given, block), LineLoopRow(bytes, c.word, "f"));
-      }
     }
   }
   // A word no line can hold still has its file opened, so that one that cannot be is told.
@@ -105,9 +104,8 @@ TEST(ScanKernels, EveryKernelAnswersLikeThePortableOne) {
   const scan::Kernels& portable = scan::PortableKernels;
   const auto choices = scan::KernelChoices();
   std::cout << "kernel tiers run:";
-  for (const scan::Kernels& k : scan::KernelsBuilt()) {
+  for (const scan::Kernels& k : scan::KernelsBuilt())
     std::cout << ' ' << k.name << (&k < choices.data() ? " (not on this CPU)" : "");
-  }
   std::cout << '\n';
   for (int round = 0; round < 2700; ++round) {
     const bool sparse = round >= 2400;
