@@ -86,7 +86,6 @@ class Commands : public ::testing::Test {
 // "kombat".
 TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
   ChooseAndSearch(true);
-  EXPECT_EQ(GetControlText(PathField), folder.Text());
   EXPECT_EQ(Rows(), folderRows);
   Send(SearchButton);
   EXPECT_EQ(Rows(), folderRows);
@@ -111,7 +110,16 @@ TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
 // emptied all the same), and a chosen folder is shown even without a single file. A search
 // without path or word shows their notices, path first, and empties the list.
 TEST_F(Commands, PathFieldShowsTheChoiceASearchReadsAndNoticesWhatIsMissing) {
-  for (const bool inFolder : {true, false}) {
+  const TempFolder empty;
+  ChooserAnswer = empty.Text();
+  Send(SelectButton);
+  EXPECT_EQ(GetControlText(PathField), empty.Text());
+  // Whether the folder was chosen, whether PathField keeps the choice, the word, the notices.
+  const std::tuple<bool, bool, std::string, Log> cases[] = {
+      {true, false, "", {PathNotice, WordNotice}},
+      {false, true, "", {WordNotice}},
+      {true, false, "Wort", {PathNotice}}};
+  for (const auto& [inFolder, kept, word, notices] : cases) {
     ChooseAndSearch(inFolder);
     const Log rows = Rows();
     const std::string shown = GetControlText(PathField);
@@ -122,22 +130,10 @@ TEST_F(Commands, PathFieldShowsTheChoiceASearchReadsAndNoticesWhatIsMissing) {
     Send(SearchButton);
     EXPECT_EQ(Rows(), rows) << inFolder;
     EXPECT_TRUE(ShellLog.empty()) << "no notice";
-  }
-  const TempFolder empty;
-  ChooserAnswer = empty.Text();
-  SetControlState(FolderOption, 1);
-  Send(SelectButton);
-  EXPECT_EQ(GetControlText(PathField), empty.Text());
-  const std::tuple<bool, std::string, Log> cases[] = {{false, "", {PathNotice, WordNotice}},
-                                                      {true, "", {WordNotice}},
-                                                      {false, "Wort", {PathNotice}}};
-  for (const auto& [chosen, word, notices] : cases) {
-    ChooseAndSearch(true);
-    if (!chosen) SetControlText(PathField, "");
+    if (!kept) SetControlText(PathField, "");
     SetControlText(WordField, word);
-    ShellLog.clear();
     Send(SearchButton);
-    EXPECT_EQ(ShellLog, notices) << chosen << " " << word;
+    EXPECT_EQ(ShellLog, notices) << inFolder << " " << kept << " " << word;
     EXPECT_TRUE(Rows().empty());
   }
 }
@@ -174,20 +170,17 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   ShellLog.clear();
   Send(ResultList, DoubleClick);  // nothing selected
   SelectRow(0);
-  for (const int32_t control :
-       {int32_t{SelectionFrame}, 8, int32_t{ResultFrame}, 42, int32_t{ResultList}})
-    EXPECT_TRUE(Send(control));
-  for (const int32_t field : {PathField, WordField}) EXPECT_TRUE(Send(field, TextChange));
-  for (const int32_t type : {RightClick, RightDoubleClick, SelectionChange})
-    EXPECT_TRUE(Send(ResultList, type));
+  const int32_t controls[] = {SelectionFrame, 8, ResultFrame, 42, ResultList, PathField, WordField};
+  for (const int32_t control : controls)
+    for (const int32_t type : {Click, RightClick, RightDoubleClick, TextChange, SelectionChange})
+      EXPECT_TRUE(Send(control, type));
   using enum EventKind;
   for (const EventKind kind : {MoveEvent, SizeEvent, PaintEvent, ActivateEvent, OtherEvent})
     EXPECT_TRUE(HandleEvent({kind}));
   EXPECT_TRUE(HandleEvent({CloseEvent, 1, -1, -1})) << "another window's close";
   EXPECT_TRUE(ShellLog.empty());
   EXPECT_EQ(Rows(), folderRows);
-  EXPECT_EQ(GetControlText(PathField), folder.Text());
-  EXPECT_EQ(GetControlText(WordField), "Wort");
+  EXPECT_EQ(GetControlText(PathField) + "|" + GetControlText(WordField), folder.Text() + "|Wort");
   SetControlText(WordField, "Nichts");
   Send(SearchButton);
   AddRow(ResultList, -1, "fremd.txt\n1");  // a row no search listed

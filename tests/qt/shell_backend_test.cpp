@@ -69,9 +69,9 @@ class QtShell : public ::testing::Test {
   const QByteArray path = qgetenv("PATH");
 };
 
-// Starts in the default file's folder with its name, every filter pair read and an unpaired last
-// part dropped, in German; a name in a missing folder keeps it open.
-TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
+// The file dialog starts in the default file's folder with its name, every filter pair read and
+// an unpaired last part dropped, in German; a name in a missing folder keeps it open.
+TEST_F(QtShell, ChoosersStartAtTheDefaultFileOrTheLastFolderAndRefuseAMissingFolder) {
   DialogAnswer driver([&](OpenDialog& chooser) {
     QFileDialog* dialog = Shown();
     EXPECT_EQ(dialog->directory().canonicalPath(), root);
@@ -87,12 +87,9 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
   EXPECT_EQ(ChooseFile(texts::FileChooserTitle, Local(root + "/mein brief.txt"),
                        "Alle|*|Text|*.txt|x", 1),
             "");
-}
-
-// The folder chooser starts at home, later in the folder chosen last.
-TEST_F(QtShell, FolderChooserStartsInTheFolderChosenLast) {
+  // The folder chooser starts at home, later in the folder chosen last.
   for (const QString& start : {QDir::homePath(), root}) {
-    DialogAnswer driver([&](OpenDialog& chooser) {
+    DialogAnswer folderAnswer([&](OpenDialog& chooser) {
       EXPECT_EQ(Shown()->directory().canonicalPath(), QDir(start).canonicalPath());
       chooser.Enter(Local(root));
     });
