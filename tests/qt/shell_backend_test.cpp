@@ -2,6 +2,8 @@
 // styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -99,29 +101,24 @@ TEST_F(QtShell, ChoosersStartAtTheDefaultFileOrTheLastFolderAndRefuseAMissingFol
 }
 
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
-  const struct {
-    uint32_t style;
-    QMessageBox::Icon icon;
-    qsizetype buttons;
-    QMessageBox::StandardButton press;  // NoButton: Escape
-    int32_t code;
-  } cases[] = {
-      {0x30, QMessageBox::Warning, 1, QMessageBox::NoButton, 1},  // Escape closes a lone OK
-      {0x41, QMessageBox::Information, 2, QMessageBox::NoButton, 2},
-      {0x24, QMessageBox::Question, 2, QMessageBox::No, 7},
-      {0x03, QMessageBox::NoIcon, 3, QMessageBox::Yes, 6},
-      {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
+  using B = QMessageBox;
+  // The style, the icon and number of buttons it gives, the button pressed (NoButton: Escape)
+  // and the code answered.
+  const std::tuple<uint32_t, B::Icon, qsizetype, B::StandardButton, int32_t> cases[] = {
+      {0x30, B::Warning, 1, B::NoButton, 1},  // Escape closes a lone OK
+      {0x41, B::Information, 2, B::NoButton, 2}, {0x24, B::Question, 2, B::No, 7},
+      {0x03, B::NoIcon, 3, B::Yes, 6},           {0x02, B::NoIcon, 3, B::Abort, 3},
   };
   QWidget hidden[20];                      // windows, but not shown: no owners
   QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
-  for (const auto& c : cases) {
-    DialogAnswer driver([&](OpenDialog& notice) {
+  for (const auto& [style, icon, buttons, press, code] : cases) {
+    DialogAnswer driver([&, icon = icon, buttons = buttons, press = press](OpenDialog& notice) {
       auto* box = Shown<QMessageBox>();
       EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow") << "also right after another";
-      EXPECT_EQ(std::pair(box->icon(), box->buttons().size()), std::pair(c.icon, c.buttons));
-      c.press ? QTest::mouseClick(box->button(c.press), Qt::LeftButton) : notice.Cancel();
+      EXPECT_EQ(std::pair(box->icon(), box->buttons().size()), std::pair(icon, buttons));
+      press ? QTest::mouseClick(box->button(press), Qt::LeftButton) : notice.Cancel();
     });
-    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::WordNotice, c.style), c.code);
+    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::WordNotice, style), code);
   }
 }
 
@@ -148,23 +145,19 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
 // An opener that fails later, a missing file, or no opener at all for a file or a web address, is
 // told in a message owned by the main window.
 TEST_F(QtShell, OpenerFailuresAreTold) {
-  const struct {
-    QByteArray path;
-    QString target;
-    int32_t answer;
-  } cases[] = {
+  const std::tuple<QByteArray, QString, int32_t> cases[] = {
       {qgetenv("PATH"), Make("kaputt.txt"), 1},
       {qgetenv("PATH"), QStringLiteral("c:fehlt.txt"), 0},  // no web address: a drive letter
       {"", Make("brief.txt"), 0},
       {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
-  for (const auto& c : cases) {
-    qputenv("PATH", c.path);
-    DialogAnswer driver([&](OpenDialog& message) {
-      EXPECT_TRUE(Shown<QMessageBox>()->text().contains(c.target));
+  for (const auto& [paths, target, answer] : cases) {
+    qputenv("PATH", paths);
+    DialogAnswer driver([target = target](OpenDialog& message) {
+      EXPECT_TRUE(Shown<QMessageBox>()->text().contains(target));
       EXPECT_EQ(Shown<QMessageBox>()->parentWidget()->objectName(), "MainWindow");
       message.Confirm();
     });
-    EXPECT_EQ(OpenDocument(Local(c.target)), c.answer);
+    EXPECT_EQ(OpenDocument(Local(target)), answer);
   }
   EXPECT_TRUE(OpenersReaped()) << "and forgotten";
 }
