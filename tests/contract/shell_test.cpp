@@ -56,10 +56,9 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
 
 // The user is told, in the desktop's own message or in the program's.
 TEST_F(Shell, WhatCannotBeOpenedAnswersZeroAndIsTold) {
-  const std::string missing =
-      (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
   DialogAnswer driver([](OpenDialog& message) { message.Confirm(); });
-  EXPECT_EQ(OpenDocument(missing), 0);
+  EXPECT_EQ(OpenDocument((std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string()),
+            0);
 }
 
 }  // namespace

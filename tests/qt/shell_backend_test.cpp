@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QPushButton>
@@ -39,6 +38,7 @@ class QtShell : public ::testing::Test {
 
   void SetUp() override {
     root = QDir(folder.path()).canonicalPath();
+    QDir(root).mkpath("bin");
     Make("bin/xdg-open",
          "#!/bin/sh\n"
          "cat >/dev/null\n"
@@ -51,7 +51,6 @@ class QtShell : public ::testing::Test {
   void TearDown() override { qputenv("PATH", path); }
 
   QString Make(const QString& name, const QByteArray& bytes = {}, bool executable = false) {
-    QDir(root).mkpath(QFileInfo(name).path());
     QFile file(root + "/" + name);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -102,12 +101,13 @@ TEST_F(QtShell, ChoosersStartAtTheDefaultFileOrTheLastFolderAndRefuseAMissingFol
 
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
   using B = QMessageBox;
-  // The style, the icon and number of buttons it gives, the button pressed (NoButton: Escape)
-  // and the code answered.
+  // The style, the icon and number of buttons it gives, the button pressed (NoButton: Escape,
+  // which closes a lone OK too) and the code answered: every icon, button set and code once.
   const std::tuple<uint32_t, B::Icon, qsizetype, B::StandardButton, int32_t> cases[] = {
-      {0x30, B::Warning, 1, B::NoButton, 1},  // Escape closes a lone OK
-      {0x41, B::Information, 2, B::NoButton, 2}, {0x24, B::Question, 2, B::No, 7},
-      {0x03, B::NoIcon, 3, B::Yes, 6},           {0x02, B::NoIcon, 3, B::Abort, 3},
+      {0x30, B::Warning, 1, B::NoButton, 1}, {0x41, B::Information, 2, B::NoButton, 2},
+      {0x24, B::Question, 2, B::No, 7},      {0x03, B::NoIcon, 3, B::Yes, 6},
+      {0x15, B::Critical, 2, B::Retry, 4},   {0x02, B::NoIcon, 3, B::Ignore, 5},
+      {0x02, B::NoIcon, 3, B::Abort, 3},
   };
   QWidget hidden[20];                      // windows, but not shown: no owners
   QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
