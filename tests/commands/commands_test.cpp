@@ -9,16 +9,22 @@
 #include <vector>
 
 #include "search/search.h"
-#include "tests/commands/scripted_shell.h"
+#include "shell/shell.h"
 #include "tests/contract/window_driver.h"
 #include "tests/search/test_files.h"
 #include "ui/texts.h"
 #include "ui/ui.h"
 
-namespace sucholin::testing {
+namespace sucholin {
+namespace testing {
 namespace {
 
 using Log = std::vector<std::string>;
+// The scripted shell: one line per call, e.g. "ChooseFolder|<title>|<initial folder>"; the next
+// chooser of either kind answers ChooserAnswer, and "" (cancelled) once it is taken.
+Log ShellLog;
+std::string ChooserAnswer;
+
 const std::string PathNotice = std::string("ShowNotice|Meldung|") + texts::PathNotice + "|48";
 const std::string WordNotice = std::string("ShowNotice|Meldung|") + texts::WordNotice + "|48";
 
@@ -54,7 +60,6 @@ class Commands : public ::testing::Test {
     SetControlText(WordField, "");
     Send(SearchButton);  // empties the list and whatever was kept with its rows
     ShellLog.clear();
-    ChooserAnswers.clear();
     folder.Write("a.txt", "x\nWort\nWort Wort\n");
     folder.Write("b.htm", "Wort");
     folder.Write(OddName, "Wort");
@@ -64,7 +69,7 @@ class Commands : public ::testing::Test {
   // Chooses the folder or the single file, as the user would, and searches it for Wort.
   void ChooseAndSearch(bool inFolder) {
     SetControlState(inFolder ? FolderOption : FileOption, 1);
-    ChooserAnswers.push_back(inFolder ? folder.Text() : single);
+    ChooserAnswer = inFolder ? folder.Text() : single;
     Send(SelectButton);
     SetControlText(WordField, "Wort");
     Send(SearchButton);
@@ -75,28 +80,12 @@ class Commands : public ::testing::Test {
   std::string single;
 };
 
-TEST_F(Commands, SearchWithoutPathOrWordShowsTheirNoticesPathFirstAndEmptiesTheList) {
-  const std::tuple<bool, std::string, Log> cases[] = {{false, "", {PathNotice, WordNotice}},
-                                                      {true, "", {WordNotice}},
-                                                      {false, "Wort", {PathNotice}}};
-  for (const auto& [chosen, word, notices] : cases) {
-    ChooseAndSearch(true);
-    if (!chosen) SetControlText(PathField, "");
-    SetControlText(WordField, word);
-    ShellLog.clear();
-    Send(SearchButton);
-    EXPECT_EQ(ShellLog, notices) << chosen << " " << word;
-    EXPECT_TRUE(Rows().empty());
-  }
-}
-
 // A search reads in the mode the options show at the press, again and again without a new choice;
 // a choice asks the chooser of the checked option. The file chooser's pattern lists every
 // extension a folder search reads, and "*.bat" rather than the shown "*bat", which would take
 // "kombat".
 TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
   ChooseAndSearch(true);
-  EXPECT_EQ(GetControlText(PathField), folder.Text());
   EXPECT_EQ(Rows(), folderRows);
   Send(SearchButton);
   EXPECT_EQ(Rows(), folderRows);
@@ -117,53 +106,59 @@ TEST_F(Commands, SearchesListEveryHitFileInTheModeTheOptionsShow) {
                                "|*.txt;*.htm;*.html;*.xml;*.bat;*.pb;*.pbi;*.php;*.perl|0"}));
 }
 
-// PathField shows what a search reads: a cancelled chooser keeps the previous choice (the
-// list is emptied all the same), and a chosen folder is shown even without a single file.
-TEST_F(Commands, PathFieldShowsTheChoiceASearchReads) {
-  for (const bool inFolder : {true, false}) {
+// PathField shows what a search reads: a cancelled chooser keeps the previous choice (the list is
+// emptied all the same), and a chosen folder is shown even without a single file. A search
+// without path or word shows their notices, path first, and empties the list.
+TEST_F(Commands, PathFieldShowsTheChoiceASearchReadsAndNoticesWhatIsMissing) {
+  const TempFolder empty;
+  ChooserAnswer = empty.Text();
+  Send(SelectButton);
+  EXPECT_EQ(GetControlText(PathField), empty.Text());
+  // Whether the folder was chosen, whether PathField keeps the choice, the word, the notices.
+  const std::tuple<bool, bool, std::string, Log> cases[] = {
+      {true, false, "", {PathNotice, WordNotice}},
+      {false, true, "", {WordNotice}},
+      {true, false, "Wort", {PathNotice}}};
+  for (const auto& [inFolder, kept, word, notices] : cases) {
     ChooseAndSearch(inFolder);
     const Log rows = Rows();
     const std::string shown = GetControlText(PathField);
-    Send(SelectButton);  // the script has no answer left: cancelled
+    Send(SelectButton);  // no answer: cancelled
     EXPECT_TRUE(Rows().empty());
     EXPECT_EQ(GetControlText(PathField), shown);
     ShellLog.clear();
     Send(SearchButton);
     EXPECT_EQ(Rows(), rows) << inFolder;
     EXPECT_TRUE(ShellLog.empty()) << "no notice";
+    if (!kept) SetControlText(PathField, "");
+    SetControlText(WordField, word);
+    Send(SearchButton);
+    EXPECT_EQ(ShellLog, notices) << inFolder << " " << kept << " " << word;
+    EXPECT_TRUE(Rows().empty());
   }
-  const TempFolder empty;
-  ChooserAnswers.push_back(empty.Text());
-  SetControlState(FolderOption, 1);
-  Send(SelectButton);
-  EXPECT_EQ(GetControlText(PathField), empty.Text());
 }
 
 // Whatever happened to the options and PathField since, a double click opens the file the
 // search read: never a bare name resolved against the program's current folder. An option click,
 // checked already or not, empties both fields and keeps the rows.
 TEST_F(Commands, DoubleClickOpensTheFileTheSearchRead) {
-  // Whether the folder was searched, and the option clicked afterwards (-1: none).
-  const std::pair<bool, int32_t> cases[] = {{true, -1},           {true, FileOption},
-                                            {true, FolderOption}, {false, -1},
-                                            {false, FileOption},  {false, FolderOption}};
-  for (const auto& [folderSearch, clickedAfterwards] : cases) {
-    ChooseAndSearch(folderSearch);
-    if (clickedAfterwards >= 0) {
-      SetControlState(clickedAfterwards, 1);
-      Send(clickedAfterwards);
+  for (const bool folderSearch : {true, false}) {
+    for (const ControlId option : {FileOption, FolderOption}) {
+      ChooseAndSearch(folderSearch);
+      SetControlState(option, 1);
+      Send(option);
       EXPECT_EQ(GetControlText(PathField) + GetControlText(WordField), "");
+      ShellLog.clear();
+      Log expected;
+      for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
+        SelectRow(row);
+        Send(ResultList, DoubleClick);
+        const std::string shown = GetRowText(ResultList, row, 0);
+        expected.push_back("OpenDocument|" + folder.Path(shown == OddShown ? OddName : shown));
+      }
+      EXPECT_EQ(ShellLog, expected) << folderSearch << " " << option;
+      EXPECT_EQ(expected.size(), folderSearch ? 4u : 1u);
     }
-    ShellLog.clear();
-    Log expected;
-    for (int row = 0; !GetRowText(ResultList, row, 0).empty(); ++row) {
-      SelectRow(row);
-      Send(ResultList, DoubleClick);
-      const std::string shown = GetRowText(ResultList, row, 0);
-      expected.push_back("OpenDocument|" + folder.Path(shown == OddShown ? OddName : shown));
-    }
-    EXPECT_EQ(ShellLog, expected) << folderSearch << " " << clickedAfterwards;
-    EXPECT_EQ(expected.size(), folderSearch ? 4u : 1u);
   }
 }
 
@@ -175,21 +170,17 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   ShellLog.clear();
   Send(ResultList, DoubleClick);  // nothing selected
   SelectRow(0);
-  for (const int32_t control :
-       {int32_t{SelectionFrame}, 8, int32_t{ResultFrame}, 42, int32_t{ResultList}})
-    EXPECT_TRUE(Send(control));
-  for (const int32_t field : {PathField, WordField}) EXPECT_TRUE(Send(field, TextChange));
-  for (const int32_t type : {RightClick, RightDoubleClick, SelectionChange})
-    EXPECT_TRUE(Send(ResultList, type));
-  for (const EventKind kind : {EventKind::MoveEvent, EventKind::SizeEvent, EventKind::PaintEvent,
-                               EventKind::ActivateEvent, EventKind::OtherEvent}) {
+  const int32_t controls[] = {SelectionFrame, 8, ResultFrame, 42, ResultList, PathField, WordField};
+  for (const int32_t control : controls)
+    for (const int32_t type : {Click, RightClick, RightDoubleClick, TextChange, SelectionChange})
+      EXPECT_TRUE(Send(control, type));
+  using enum EventKind;
+  for (const EventKind kind : {MoveEvent, SizeEvent, PaintEvent, ActivateEvent, OtherEvent})
     EXPECT_TRUE(HandleEvent({kind}));
-  }
-  EXPECT_TRUE(HandleEvent({EventKind::CloseEvent, 1, -1, -1})) << "another window's close";
+  EXPECT_TRUE(HandleEvent({CloseEvent, 1, -1, -1})) << "another window's close";
   EXPECT_TRUE(ShellLog.empty());
   EXPECT_EQ(Rows(), folderRows);
-  EXPECT_EQ(GetControlText(PathField), folder.Text());
-  EXPECT_EQ(GetControlText(WordField), "Wort");
+  EXPECT_EQ(GetControlText(PathField) + "|" + GetControlText(WordField), folder.Text() + "|Wort");
   SetControlText(WordField, "Nichts");
   Send(SearchButton);
   AddRow(ResultList, -1, "fremd.txt\n1");  // a row no search listed
@@ -197,8 +188,32 @@ TEST_F(Commands, EventsWithoutACommandChangeNothingAndClosingMainWindowEndsTheLo
   Send(ResultList, DoubleClick);
   Send(WebsiteButton);
   EXPECT_EQ(ShellLog, Log{std::string("OpenDocument|") + texts::WebsiteAddress});
-  EXPECT_FALSE(HandleEvent({EventKind::CloseEvent, MainWindow, -1, -1}));
+  EXPECT_FALSE(HandleEvent({CloseEvent, MainWindow, -1, -1}));
 }
 
 }  // namespace
-}  // namespace sucholin::testing
+}  // namespace testing
+
+std::string ChooseFolder(const std::string& title, const std::string& initialFolder) {
+  testing::ShellLog.push_back("ChooseFolder|" + title + "|" + initialFolder);
+  return std::exchange(testing::ChooserAnswer, {});
+}
+
+std::string ChooseFile(const std::string& title, const std::string& defaultFile,
+                       const std::string& filter, int32_t filterIndex) {
+  testing::ShellLog.push_back("ChooseFile|" + title + "|" + defaultFile + "|" + filter + "|" +
+                              std::to_string(filterIndex));
+  return std::exchange(testing::ChooserAnswer, {});
+}
+
+int32_t ShowNotice(const std::string& caption, const std::string& text, uint32_t style) {
+  testing::ShellLog.push_back("ShowNotice|" + caption + "|" + text + "|" + std::to_string(style));
+  return 1;
+}
+
+int32_t OpenDocument(const std::string& target) {
+  testing::ShellLog.push_back("OpenDocument|" + target);
+  return 1;
+}
+
+}  // namespace sucholin

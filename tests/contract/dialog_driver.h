@@ -20,18 +20,18 @@ class OpenDialog {
   virtual bool MainWindowBlocked() = 0;
   // Types name into the name box and confirms it.
   virtual void Enter(const std::string& name) = 0;
+  // Confirms a message with its OK.
   virtual void Confirm() = 0;
   virtual void Cancel() = 0;
 };
 
 // Answers the next dialog that opens while it lives; its end waits until the answer was given.
-// Should no dialog open, the test fails instead of hanging.
+// Should no dialog open, the test fails instead of hanging. Neither copied nor moved (its
+// platform part is owned alone, and the destructor suppresses the moves).
 class DialogAnswer {
  public:
   explicit DialogAnswer(std::function<void(OpenDialog&)> answer);
   ~DialogAnswer();
-  DialogAnswer(const DialogAnswer&) = delete;
-  DialogAnswer& operator=(const DialogAnswer&) = delete;
 
  private:
   struct Platform;

@@ -19,18 +19,14 @@ class Shell : public ::testing::Test {
 };
 
 TEST_F(Shell, NoticeShowsItsTextsAndBlocksTheWindow) {
-  bool blocked = false;
-  {
-    DialogAnswer driver([&](OpenDialog& notice) {
-      EXPECT_TRUE(notice.Shows("Meldung"));
-      EXPECT_TRUE(notice.Shows(
-          "Sie m\xC3\xBCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xC3\xA4hlen!"));
-      blocked = notice.MainWindowBlocked();
-      notice.Confirm();
-    });
-    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle), 1);
-  }
-  EXPECT_TRUE(blocked);
+  DialogAnswer driver([](OpenDialog& notice) {
+    EXPECT_TRUE(notice.Shows("Meldung"));
+    EXPECT_TRUE(notice.Shows(
+        "Sie m\xC3\xBCssen einen Ordner oder eine Datei\nzum Durchsuchen ausw\xC3\xA4hlen!"));
+    EXPECT_TRUE(notice.MainWindowBlocked());
+    notice.Confirm();
+  });
+  EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::PathNotice, texts::NoticeStyle), 1);
   EXPECT_TRUE(SearchButtonTakesClicks()) << "the window takes clicks again";
 }
 
@@ -40,24 +36,16 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
   const std::u8string path =
       (std::filesystem::temp_directory_path() / u8"neu z\u0142oty \u03A9.txt").u8string();
   const std::string typed(path.begin(), path.end());
-  const auto chooseFile = [] {
-    return ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter,
-                      0);
-  };
-  bool blocked = false;
-  {
+  for (const bool enter : {true, false}) {
     DialogAnswer driver([&](OpenDialog& chooser) {
       EXPECT_TRUE(chooser.Shows("Datei ausw\xC3\xA4hlen"));
       EXPECT_EQ(chooser.NameBox(), "") << "\"*.*\" is no file name";
-      blocked = chooser.MainWindowBlocked();
-      chooser.Enter(typed);
+      EXPECT_TRUE(chooser.MainWindowBlocked());
+      enter ? chooser.Enter(typed) : chooser.Cancel();
     });
-    EXPECT_EQ(chooseFile(), typed);
-  }
-  EXPECT_TRUE(blocked);
-  {
-    DialogAnswer driver([](OpenDialog& chooser) { chooser.Cancel(); });
-    EXPECT_EQ(chooseFile(), "");
+    EXPECT_EQ(
+        ChooseFile(texts::FileChooserTitle, texts::FileChooserDefault, texts::FileChooserFilter, 0),
+        enter ? typed : "");
   }
   DialogAnswer driver([](OpenDialog& chooser) {
     EXPECT_TRUE(chooser.Shows("Ordner Ausw\xC3\xA4hlen"));
@@ -68,10 +56,9 @@ TEST_F(Shell, ChoosersAnswerTheConfirmedPathOrNothing) {
 
 // The user is told, in the desktop's own message or in the program's.
 TEST_F(Shell, WhatCannotBeOpenedAnswersZeroAndIsTold) {
-  const std::string missing =
-      (std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string();
   DialogAnswer driver([](OpenDialog& message) { message.Confirm(); });
-  EXPECT_EQ(OpenDocument(missing), 0);
+  EXPECT_EQ(OpenDocument((std::filesystem::temp_directory_path() / "fehlt" / "fehlt.txt").string()),
+            0);
 }
 
 }  // namespace

@@ -19,32 +19,26 @@ namespace {
 
 class QtDialog : public OpenDialog {
  public:
-  explicit QtDialog(QDialog* open) : dialog(open) {}
+  explicit QtDialog(QDialog* open) : dialog(open), box(qobject_cast<QMessageBox*>(open)) {}
 
   bool Shows(const std::string& text) override {
-    const auto* box = qobject_cast<QMessageBox*>(dialog);
     return dialog->windowTitle().toStdString() == text ||
            (box && box->text().toStdString() == text);
   }
   std::string NameBox() override { return NameEdit()->text().toStdString(); }
   bool MainWindowBlocked() override { return !SearchButtonTakesClicks(); }
+  // Set, not typed: a completer would take the Enter.
   void Enter(const std::string& name) override {
-    NameEdit()->setText(
-        QString::fromLocal8Bit(name));  // set, not typed: a completer would take the Enter
+    NameEdit()->setText(QString::fromLocal8Bit(name));
     QTest::keyClick(NameEdit(), Qt::Key_Return);
   }
-  void Confirm() override {
-    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-      QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
-    } else {
-      dialog->accept();
-    }
-  }
+  void Confirm() override { QTest::mouseClick(box->buttons().first(), Qt::LeftButton); }
   void Cancel() override { QTest::keyClick(dialog, Qt::Key_Escape); }
 
  private:
   QLineEdit* NameEdit() { return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
   QDialog* dialog;
+  QMessageBox* box;
 };
 
 }  // namespace

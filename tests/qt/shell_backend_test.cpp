@@ -2,14 +2,13 @@
 // styles, and the desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <tuple>
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QPushButton>
@@ -39,6 +38,7 @@ class QtShell : public ::testing::Test {
 
   void SetUp() override {
     root = QDir(folder.path()).canonicalPath();
+    QDir(root).mkpath("bin");
     Make("bin/xdg-open",
          "#!/bin/sh\n"
          "cat >/dev/null\n"
@@ -51,7 +51,6 @@ class QtShell : public ::testing::Test {
   void TearDown() override { qputenv("PATH", path); }
 
   QString Make(const QString& name, const QByteArray& bytes = {}, bool executable = false) {
-    QDir(root).mkpath(QFileInfo(name).path());
     QFile file(root + "/" + name);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -59,17 +58,11 @@ class QtShell : public ::testing::Test {
     return file.fileName();
   }
 
-  // What the opener was given, sorted, once count arguments have arrived.
-  QStringList Given(qsizetype count) {
-    QStringList given;
-    for (int i = 0; i < 500 && given.size() < count; ++i) {
+  // Whether every opener has ended and been reaped, within 3 s.
+  static bool OpenersReaped() {
+    for (int i = 0; i < 300 && !qApp->findChildren<QTimer*>("opener").isEmpty(); ++i)
       QTest::qWait(10);
-      QFile file(root + QStringLiteral("/bin/given"));
-      if (file.open(QIODevice::ReadOnly))
-        given = QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    }
-    given.sort();
-    return given;
+    return qApp->findChildren<QTimer*>("opener").isEmpty();
   }
 
   QTemporaryDir folder;
@@ -77,9 +70,9 @@ class QtShell : public ::testing::Test {
   const QByteArray path = qgetenv("PATH");
 };
 
-// Starts in the default file's folder with its name, every filter pair read and an unpaired last
-// part dropped, in German; a name in a missing folder keeps it open.
-TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
+// The file dialog starts in the default file's folder with its name, every filter pair read and
+// an unpaired last part dropped, in German; a name in a missing folder keeps it open.
+TEST_F(QtShell, ChoosersStartAtTheDefaultFileOrTheLastFolderAndRefuseAMissingFolder) {
   DialogAnswer driver([&](OpenDialog& chooser) {
     QFileDialog* dialog = Shown();
     EXPECT_EQ(dialog->directory().canonicalPath(), root);
@@ -95,12 +88,9 @@ TEST_F(QtShell, FileDialogStartsAtTheDefaultFileAndRefusesAMissingFolder) {
   EXPECT_EQ(ChooseFile(texts::FileChooserTitle, Local(root + "/mein brief.txt"),
                        "Alle|*|Text|*.txt|x", 1),
             "");
-}
-
-// The folder chooser starts at home, later in the folder chosen last.
-TEST_F(QtShell, FolderChooserStartsInTheFolderChosenLast) {
+  // The folder chooser starts at home, later in the folder chosen last.
   for (const QString& start : {QDir::homePath(), root}) {
-    DialogAnswer driver([&](OpenDialog& chooser) {
+    DialogAnswer folderAnswer([&](OpenDialog& chooser) {
       EXPECT_EQ(Shown()->directory().canonicalPath(), QDir(start).canonicalPath());
       chooser.Enter(Local(root));
     });
@@ -110,37 +100,25 @@ TEST_F(QtShell, FolderChooserStartsInTheFolderChosenLast) {
 }
 
 TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
-  const struct {
-    uint32_t style;
-    QMessageBox::Icon icon;
-    int buttons;
-    QMessageBox::StandardButton press;  // NoButton: Escape
-    int32_t code;
-  } cases[] = {
-      {0x30, QMessageBox::Warning, 1, QMessageBox::NoButton, 1},  // Escape closes a lone OK
-      {0x10, QMessageBox::Critical, 1, QMessageBox::Ok, 1},
-      {0x41, QMessageBox::Information, 2, QMessageBox::NoButton, 2},
-      {0x24, QMessageBox::Question, 2, QMessageBox::No, 7},
-      {0x03, QMessageBox::NoIcon, 3, QMessageBox::Yes, 6},
-      {0x05, QMessageBox::NoIcon, 2, QMessageBox::Retry, 4},
-      {0x02, QMessageBox::NoIcon, 3, QMessageBox::Ignore, 5},
-      {0x02, QMessageBox::NoIcon, 3, QMessageBox::Abort, 3},
+  using B = QMessageBox;
+  // The style, the icon and number of buttons it gives, the button pressed (NoButton: Escape,
+  // which closes a lone OK too) and the code answered: every icon, button set and code once.
+  const std::tuple<uint32_t, B::Icon, qsizetype, B::StandardButton, int32_t> cases[] = {
+      {0x30, B::Warning, 1, B::NoButton, 1}, {0x41, B::Information, 2, B::NoButton, 2},
+      {0x24, B::Question, 2, B::No, 7},      {0x03, B::NoIcon, 3, B::Yes, 6},
+      {0x15, B::Critical, 2, B::Retry, 4},   {0x02, B::NoIcon, 3, B::Ignore, 5},
+      {0x02, B::NoIcon, 3, B::Abort, 3},
   };
-  std::array<QWidget, 20> hidden;          // windows, but not shown: no owners
+  QWidget hidden[20];                      // windows, but not shown: no owners
   QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
-  for (const auto& c : cases) {
-    DialogAnswer driver([&](OpenDialog& notice) {
+  for (const auto& [style, icon, buttons, press, code] : cases) {
+    DialogAnswer driver([&, icon = icon, buttons = buttons, press = press](OpenDialog& notice) {
       auto* box = Shown<QMessageBox>();
       EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow") << "also right after another";
-      EXPECT_EQ(box->icon(), c.icon) << c.style;
-      EXPECT_EQ(box->buttons().size(), c.buttons) << c.style;
-      if (c.press == QMessageBox::NoButton) {
-        notice.Cancel();
-      } else {
-        QTest::mouseClick(box->button(c.press), Qt::LeftButton);
-      }
+      EXPECT_EQ(std::pair(box->icon(), box->buttons().size()), std::pair(icon, buttons));
+      press ? QTest::mouseClick(box->button(press), Qt::LeftButton) : notice.Cancel();
     });
-    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::WordNotice, c.style), c.code);
+    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::WordNotice, style), code);
   }
 }
 
@@ -154,36 +132,34 @@ TEST_F(QtShell, OpenDocumentHandsEveryTargetToTheOpenerAndRunsNone) {
   QTest::qWait(100);
   EXPECT_EQ(qApp->findChildren<QTimer*>("opener").size(), targets.size()) << "still running";
   QFile::remove(root + "/bin/halt");
+  EXPECT_TRUE(OpenersReaped());
+  QFile given(root + "/bin/given");
+  EXPECT_TRUE(given.open(QIODevice::ReadOnly));
+  QStringList lines = QString::fromLocal8Bit(given.readAll()).split('\n', Qt::SkipEmptyParts);
+  lines.sort();
   targets.sort();
-  EXPECT_EQ(Given(targets.size()), targets);
+  EXPECT_EQ(lines, targets);
   EXPECT_EQ(OpenDocument(""), 0);
 }
 
 // An opener that fails later, a missing file, or no opener at all for a file or a web address, is
 // told in a message owned by the main window.
 TEST_F(QtShell, OpenerFailuresAreTold) {
-  const struct {
-    QByteArray path;
-    QString target;
-    int32_t answer;
-  } cases[] = {
+  const std::tuple<QByteArray, QString, int32_t> cases[] = {
       {qgetenv("PATH"), Make("kaputt.txt"), 1},
       {qgetenv("PATH"), QStringLiteral("c:fehlt.txt"), 0},  // no web address: a drive letter
       {"", Make("brief.txt"), 0},
       {"", QString::fromLatin1(texts::WebsiteAddress), 0}};
-  for (const auto& c : cases) {
-    qputenv("PATH", c.path);
-    DialogAnswer driver([&](OpenDialog& message) {
-      EXPECT_TRUE(Shown<QMessageBox>()->text().contains(c.target));
+  for (const auto& [paths, target, answer] : cases) {
+    qputenv("PATH", paths);
+    DialogAnswer driver([target = target](OpenDialog& message) {
+      EXPECT_TRUE(Shown<QMessageBox>()->text().contains(target));
       EXPECT_EQ(Shown<QMessageBox>()->parentWidget()->objectName(), "MainWindow");
       message.Confirm();
     });
-    EXPECT_EQ(OpenDocument(Local(c.target)), c.answer);
+    EXPECT_EQ(OpenDocument(Local(target)), answer);
   }
-  // Every opener is reaped and forgotten once it has ended.
-  for (int i = 0; i < 300 && !qApp->findChildren<QTimer*>("opener").isEmpty(); ++i)
-    QTest::qWait(10);
-  EXPECT_TRUE(qApp->findChildren<QTimer*>("opener").isEmpty());
+  EXPECT_TRUE(OpenersReaped()) << "and forgotten";
 }
 
 }  // namespace
