@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,7 +62,9 @@ TEST_F(Window, StartsWithEveryControlInPlace) {
     EXPECT_EQ(Column(i++), std::string(title) + " " + std::to_string(width));
 }
 
-TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
+// Ids that name no control and operations unfit for a control do nothing; the setters follow the
+// rules. None of it raises an event.
+TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
   AddRow(ResultList, -1, "a.txt\n1");
   for (const int32_t id : {-1, 8, 11, 1000, int32_t{PathField}, int32_t{SearchButton}}) {
     const std::string before = GetControlText(id);
@@ -75,33 +78,27 @@ TEST_F(Window, IdsThatNameNoControlAndUnfitOperationsDoNothing) {
   }
   EXPECT_EQ(GetControlState(FolderOption), 1);
   EXPECT_EQ(RowCount(), 1);
-  EXPECT_TRUE(Actions().empty());
-}
-
-// Options follow the group rules; texts come back whole, as shown. Neither raises an event.
-TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
-  const struct {
-    int32_t id, state, folder, file;
-  } steps[] = {
-      {FileOption, 1, 0, 1},    // checking one unchecks the other
-      {FileOption, 0, 0, 0},    // 0 unchecks it, checked or not, and only it
-      {FolderOption, 5, 1, 0},  // any non-zero state checks
-      {FileOption, 0, 1, 0},   {FileOption, -1, 0, 1},
+  // Options follow the group rules: checking one unchecks the other; 0 unchecks it, checked or
+  // not, and only it; any non-zero state checks. Each step: id, state, then folder and file.
+  const std::array<int32_t, 4> options[] = {
+      {FileOption, 1, 0, 1}, {FileOption, 0, 0, 0},  {FolderOption, 5, 1, 0},
+      {FileOption, 0, 1, 0}, {FileOption, -1, 0, 1},
   };
-  for (const auto& step : steps) {
-    SetControlState(step.id, step.state);
-    EXPECT_EQ(GetControlState(FolderOption), step.folder) << step.id << " " << step.state;
-    EXPECT_EQ(GetControlState(FileOption), step.file) << step.id << " " << step.state;
+  for (const auto& [id, state, folder, file] : options) {
+    SetControlState(id, state);
+    EXPECT_EQ(std::pair(GetControlState(FolderOption), GetControlState(FileOption)),
+              std::pair(folder, file))
+        << id << " " << state;
   }
-  for (const int32_t id : {PathField, WordField, SelectButton}) {
+  // Texts come back whole, as shown.
+  for (const int32_t id : {PathField, WordField, SelectButton})
     for (const std::string& text : {std::string(), std::string(5000, 'w'),
                                     std::string("\xCE\xA9 \xEF\xBD\x81 \xF0\x9F\x98\x80")}) {
       SetControlText(id, text);
       EXPECT_EQ(GetControlText(id), text) << id;
       EXPECT_EQ(ShownText(id), text) << id;
     }
-  }
-  EXPECT_TRUE(Actions().empty());
+  EXPECT_TRUE(Actions().empty()) << "no setter raises an event";
 }
 
 // Each step: the focus, typed text, keys and a click, and the actions they must raise, no more.
@@ -116,11 +113,8 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
       {FolderOption, "", {Key::Down}, -1, {}},  // focus and check stay
       {-1, "", {}, FileOption, {{FileOption, Click}}},
       {-1, "", {}, FileOption, {{FileOption, Click}}},  // already checked: reported all the same
-      {SearchButton,
-       "",
-       {Key::Space},
-       SelectButton,
-       {{SearchButton, Click}, {SelectButton, Click}}},
+      {SearchButton, "", {Key::Space}, -1, {{SearchButton, Click}}},
+      {-1, "", {}, SelectButton, {{SelectButton, Click}}},
       {WordField, "\xC3\xA4\xCE\xA9z", {Key::Backspace}, -1, Seen(4, {WordField, TextChange})},
       {PathField, "xy", {Key::Backspace}, -1, {}},
       {WordField, "", {Key::Return, Key::Escape}, -1, {}},
@@ -149,26 +143,24 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
 TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
   std::string lines;
   for (int i = 1; i <= 2000; ++i) lines += std::to_string(i) + ",";
-  const struct {
-    std::string text, file, lines;
-  } rows[] = {
-      {"a.txt\n3,17", "a.txt", "3,17"},
-      {"nur.txt", "nur.txt", ""},
-      {"", "", ""},
-      {"\xC3\x84rger \xF0\x9F\x98\x80.txt\n1", "\xC3\x84rger \xF0\x9F\x98\x80.txt", "1"},
-      {std::string(255, 'n') + "\n" + lines, std::string(255, 'n'), lines},
+  const auto cells = [](int row) {  // the file, its lines and a column past the last
+    return GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1) + "|" +
+           GetRowText(ResultList, row, 2);
   };
-  for (const auto& row : rows) AddRow(ResultList, -1, row.text);
+  const std::pair<std::string, std::string> rows[] = {
+      // the text and its row's cells
+      {"a.txt\n3,17", "a.txt|3,17|"},
+      {"nur.txt", "nur.txt||"},
+      {"", "||"},
+      {"\xC3\x84rger \xF0\x9F\x98\x80.txt\n1", "\xC3\x84rger \xF0\x9F\x98\x80.txt|1|"},
+      {std::string(255, 'n') + "\n" + lines, std::string(255, 'n') + "|" + lines + "|"},
+  };
+  for (const auto& row : rows) AddRow(ResultList, -1, row.first);
   ASSERT_EQ(RowCount(), static_cast<int>(std::size(rows)));
-  for (int i = 0; i < RowCount(); ++i) {
-    EXPECT_EQ(GetRowText(ResultList, i, 0), rows[i].file) << i;
-    EXPECT_EQ(GetRowText(ResultList, i, 1), rows[i].lines) << i;
-    EXPECT_EQ(GetRowText(ResultList, i, 2), "") << i;
-  }
-  EXPECT_EQ(GetRowText(ResultList, RowCount(), 0), "");
-  EXPECT_EQ(GetRowText(ResultList, -1, 0), "");
+  for (int i = -1; i <= RowCount(); ++i)  // no row before the first or after the last
+    EXPECT_EQ(cells(i), i >= 0 && i < RowCount() ? rows[i].second : "||") << i;
   AddRow(ResultList, 0, "vorn.txt\n5");
-  EXPECT_EQ(GetRowText(ResultList, 0, 0) + GetRowText(ResultList, 1, 0), "vorn.txta.txt");
+  EXPECT_EQ(cells(0) + cells(1), "vorn.txt|5|a.txt|3,17|");
   EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
 }
 
@@ -188,6 +180,7 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
       {0, false, true, {SelectionChange, Click, DoubleClick}, 0},
       {0, true, true, {RightClick, RightDoubleClick}, 0},
       {3, false, true, {DoubleClick}, -1},  // below the rows
+      {0, false, false, {SelectionChange, Click}, 0},
   };
   for (const auto& step : steps) {
     ClickRow(step.row, step.right, step.twice);
@@ -201,8 +194,6 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
     EXPECT_EQ(has(SelectionChange), step.types.front() == SelectionChange) << "row " << step.row;
     EXPECT_EQ(GetControlState(ResultList), step.selected);
   }
-  ClickRow(0);
-  TakeEvents();
   PressKey(Key::Down);  // the list has the focus from the clicks
   EXPECT_EQ(Actions(), (Seen{{ResultList, SelectionChange}}));
   AddRow(ResultList, -1, "d.txt\n4");
@@ -250,14 +241,10 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
 }
 
 TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
-  const std::pair<int, int> blue[] = {
-      {2, 2},      // the window's corner
-      {60, 73},    // inside the selection frame, below the options
-      {90, 33},    // FolderOption beyond its label
-      {105, 60},   // FileOption beyond its label
-      {200, 274},  // inside the result frame, below the list
-  };
-  for (const auto& [x, y] : blue) EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
+  // The window's corner, inside the selection frame below the options, FolderOption and
+  // FileOption beyond their labels, inside the result frame below the list.
+  for (const auto& [x, y] : {std::pair{2, 2}, {60, 73}, {90, 33}, {105, 60}, {200, 274}})
+    EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
 }
 

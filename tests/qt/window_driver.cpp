@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QScrollBar>
 #include <QGroupBox>
 #include <QTableWidget>
@@ -16,7 +16,6 @@
 #include <QWindow>
 
 #include "ui/qt/window.h"
-#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 namespace {
@@ -33,11 +32,10 @@ QTableWidget* List() { return static_cast<QTableWidget*>(Widget(ResultList)); }
 
 void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
   const QPoint point = widget->mapTo(Main(), at);
-  if (twice) {
+  if (twice)
     QTest::mouseDClick(Main()->windowHandle(), button, {}, point);
-  } else {
+  else
     QTest::mouseClick(Main()->windowHandle(), button, {}, point);
-  }
 }
 
 }  // namespace
@@ -83,10 +81,9 @@ void PressKey(Key key) {
 }
 
 void Type(const std::string& text) {
-  for (const QChar c : QString::fromStdString(text)) {
+  for (const QChar c : QString::fromStdString(text))
     QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c),
                         Qt::NoModifier);
-  }
 }
 
 void RequestClose() { Main()->windowHandle()->close(); }
