@@ -52,9 +52,10 @@ int main(int argc, char** argv) {
       ReadProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
       PrintOnScreen(list, {r.left + 40, (r.top + r.bottom) / 2}, '\t');  // on the file name
       for (int column = 0; column < 2; ++column) {
-        LVITEMW cell{.iSubItem = column,
-                     .pszText = reinterpret_cast<wchar_t*>(lent + sizeof(LVITEMW)),
-                     .cchTextMax = Room};
+        LVITEMW cell{};
+        cell.iSubItem = column;
+        cell.pszText = reinterpret_cast<wchar_t*>(lent + sizeof cell);
+        cell.cchTextMax = Room;
         WriteProcessMemory(program.get(), lent, &cell, sizeof cell, nullptr);
         std::wstring text(
             static_cast<size_t>(SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
