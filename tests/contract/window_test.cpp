@@ -60,6 +60,12 @@ TEST_F(Window, StartsWithEveryControlInPlace) {
   }
   for (int32_t i = 0; const auto& [title, width] : layout::ResultColumns)
     EXPECT_EQ(Column(i++), std::string(title) + " " + std::to_string(width));
+  // The window, options and frames are panel blue, buttons are not: the window's corner, inside
+  // the selection frame below the options, FolderOption and FileOption beyond their labels,
+  // inside the result frame below the list; SelectButton.
+  for (const auto& [x, y] : {std::pair{2, 2}, {60, 73}, {90, 33}, {105, 60}, {200, 274}})
+    EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
+  EXPECT_NE(PixelAt(417, 22), PanelBlue);
 }
 
 // Ids that name no control and operations unfit for a control do nothing; the setters follow the
@@ -164,8 +170,7 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
   EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
 }
 
-// Clicks on the rows and below them, then a key; the selection stays while rows
-// are added.
+// Clicks on the rows and below them, then a key, scrolling and a new search.
 TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   for (const char* row : {"a.txt\n1", "b.txt\n2", "c.txt\n3"}) AddRow(ResultList, -1, row);
   const struct {
@@ -196,26 +201,22 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   }
   PressKey(Key::Down);  // the list has the focus from the clicks
   EXPECT_EQ(Actions(), (Seen{{ResultList, SelectionChange}}));
-  AddRow(ResultList, -1, "d.txt\n4");
-  EXPECT_EQ(GetControlState(ResultList), 1);
-  ClearRows(ResultList);
-  EXPECT_EQ(RowCount(), 0);
-  EXPECT_EQ(GetControlState(ResultList), -1);
-  EXPECT_TRUE(Actions().empty());
-}
-
-// A new search starts at the list's left and top, however far the last one was scrolled; the
-// first Down then selects the first row.
-TEST_F(Window, ClearRowsScrollsBackToTheStart) {
+  // The selection stays while rows are added. A new search starts with none selected, at the
+  // list's left and top however far the last one was scrolled; the first Down selects row 0.
   const auto fill = [] {
     for (int i = 0; i < 30; ++i) AddRow(ResultList, -1, "datei.txt\n" + std::to_string(i));
   };
   fill();
-  ScrollListToEnd();
-  EXPECT_GT(ListScroll().first, 100) << "sideways by pixels, not a column at a time";
-  EXPECT_GT(ListScroll().second, 0);
+  EXPECT_EQ(GetControlState(ResultList), 1);
+  Focus(-1);
+  const auto [sideways, down] = ListScroll(true);
+  EXPECT_GT(sideways, 100) << "sideways by pixels, not a column at a time";
+  EXPECT_GT(down, 0);
   EXPECT_EQ(FocusedControl(), -1) << "scrolling takes no focus";
   ClearRows(ResultList);
+  EXPECT_EQ(RowCount(), 0);
+  EXPECT_EQ(GetControlState(ResultList), -1);
+  EXPECT_TRUE(Actions().empty());
   fill();
   EXPECT_EQ(ListScroll(), (std::pair{0, 0}));
   Focus(ResultList);
@@ -238,14 +239,6 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
     PressKey(Key::ShiftTab);
     EXPECT_EQ(FocusedControl(), stops[i]) << i;
   }
-}
-
-TEST_F(Window, WindowOptionsAndFramesArePanelBlueButtonsAreNot) {
-  // The window's corner, inside the selection frame below the options, FolderOption and
-  // FileOption beyond their labels, inside the result frame below the list.
-  for (const auto& [x, y] : {std::pair{2, 2}, {60, 73}, {90, 33}, {105, 60}, {200, 274}})
-    EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
-  EXPECT_NE(PixelAt(417, 22), PanelBlue);
 }
 
 // Each case: steps = what is reported. A letter posts an event that carries it as its type: c m s

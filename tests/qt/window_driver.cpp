@@ -123,17 +123,14 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return List()->rowCount(); }
 
-void ScrollListToEnd() {              // turning the wheel, through the list's event filter
-  QCoreApplication::processEvents();  // the list lays out its new rows
-  for (int turn = 0; turn < 100; ++turn) {
-    const QPoint delta = turn % 2 ? QPoint(0, -120) : QPoint(-120, 0);
-    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {}, delta,
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+std::pair<int, int> ListScroll(bool toEnd) {  // by the wheel, through the list's event filter
+  QCoreApplication::processEvents();          // the list lays out its new rows
+  for (int turn = 0; toEnd && turn < 100; ++turn) {
+    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {},
+                      turn % 2 ? QPoint(0, -120) : QPoint(-120, 0), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(List()->viewport(), &wheel);
   }
-}
-
-std::pair<int, int> ListScroll() {
   return {List()->horizontalScrollBar()->value(), List()->verticalScrollBar()->value()};
 }
 

@@ -145,12 +145,9 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
-void ScrollListToEnd() {
+std::pair<int, int> ListScroll(bool toEnd) {
   Pump();  // the list paints and lays out its new rows
-  ListView_Scroll(Control(ResultList), 5000, 5000);
-}
-
-std::pair<int, int> ListScroll() {
+  if (toEnd) ListView_Scroll(Control(ResultList), 5000, 5000);
   return {GetScrollPos(Control(ResultList), SB_HORZ), GetScrollPos(Control(ResultList), SB_VERT)};
 }
 
