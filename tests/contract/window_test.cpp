@@ -110,22 +110,21 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
 // Each step: the focus, typed text, keys and a click, and the actions they must raise, no more.
 TEST_F(Window, InputRaisesItsActionsOnly) {
   const struct {
-    int32_t focus;
+    int32_t focus, clicked;  // clicked -1: none
     const char* typed;
     std::vector<Key> keys;
-    int32_t clicked;  // -1: none
     Seen seen;
   } steps[] = {
-      {FolderOption, "", {Key::Down}, -1, {}},  // focus and check stay
-      {-1, "", {}, FileOption, {{FileOption, Click}}},
-      {-1, "", {}, FileOption, {{FileOption, Click}}},  // already checked: reported all the same
-      {SearchButton, "", {Key::Space}, -1, {{SearchButton, Click}}},
-      {-1, "", {}, SelectButton, {{SelectButton, Click}}},
-      {WordField, "\xC3\xA4\xCE\xA9z", {Key::Backspace}, -1, Seen(4, {WordField, TextChange})},
-      {PathField, "xy", {Key::Backspace}, -1, {}},
-      {WordField, "", {Key::Return, Key::Escape}, -1, {}},
-      {SearchButton, "", {Key::Return, Key::Escape}, -1, {}},
-      {ResultList, "", {Key::Return, Key::Escape}, -1, {}},
+      {FolderOption, -1, "", {Key::Down}, {}},  // focus and check stay
+      {-1, FileOption, "", {}, {{FileOption, Click}}},
+      {-1, FileOption, "", {}, {{FileOption, Click}}},  // already checked: reported all the same
+      {SearchButton, -1, "", {Key::Space}, {{SearchButton, Click}}},
+      {-1, SelectButton, "", {}, {{SelectButton, Click}}},
+      {WordField, -1, "\xC3\xA4\xCE\xA9z", {Key::Backspace}, Seen(4, {WordField, TextChange})},
+      {PathField, -1, "xy", {Key::Backspace}, {}},
+      {WordField, -1, "", {Key::Return, Key::Escape}, {}},
+      {SearchButton, -1, "", {Key::Return, Key::Escape}, {}},
+      {ResultList, -1, "", {Key::Return, Key::Escape}, {}},
   };
   SetControlText(PathField, "/tmp/");
   for (const auto& step : steps) {
@@ -134,9 +133,7 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
     for (const Key key : step.keys) PressKey(key);
     if (step.clicked >= 0) ClickControl(step.clicked);
     EXPECT_EQ(Actions(), step.seen) << "focus " << step.focus << ", click " << step.clicked;
-    if (step.clicked < 0) {
-      EXPECT_EQ(FocusedControl(), step.focus);
-    }
+    EXPECT_EQ(FocusedControl(), step.clicked < 0 ? step.focus : step.clicked) << "a click focuses";
   }
   EXPECT_EQ(GetControlState(FileOption), 1);
   EXPECT_EQ(GetControlText(WordField), "\xC3\xA4\xCE\xA9") << "read as typed";
@@ -174,18 +171,17 @@ TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
 TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   for (const char* row : {"a.txt\n1", "b.txt\n2", "c.txt\n3"}) AddRow(ResultList, -1, row);
   const struct {
-    int32_t row;
+    int32_t row, selected;  // clicked, and selected after the click
     bool right, twice;
     std::vector<int32_t> types;
-    int32_t selected;
   } steps[] = {
-      {1, false, false, {SelectionChange, Click}, 1},
-      {1, false, false, {Click}, 1},  // the same row again: no selection change
-      {2, true, false, {SelectionChange, RightClick}, 2},
-      {0, false, true, {SelectionChange, Click, DoubleClick}, 0},
-      {0, true, true, {RightClick, RightDoubleClick}, 0},
-      {3, false, true, {DoubleClick}, -1},  // below the rows
-      {0, false, false, {SelectionChange, Click}, 0},
+      {1, 1, false, false, {SelectionChange, Click}},
+      {1, 1, false, false, {Click}},  // the same row again: no selection change
+      {2, 2, true, false, {SelectionChange, RightClick}},
+      {0, 0, false, true, {SelectionChange, Click, DoubleClick}},
+      {0, 0, true, true, {RightClick, RightDoubleClick}},
+      {3, -1, false, true, {DoubleClick}},  // below the rows
+      {0, 0, false, false, {SelectionChange, Click}},
   };
   for (const auto& step : steps) {
     ClickRow(step.row, step.right, step.twice);
@@ -231,13 +227,11 @@ TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
   PressKey(Key::ShiftTab);
   EXPECT_EQ(FocusedControl(), stops.back()) << "from no focus, backwards";
   Focus(-1);
-  for (size_t i = 0; i <= stops.size(); ++i) {  // from no focus, round and on to the first
-    PressKey(Key::Tab);
-    EXPECT_EQ(FocusedControl(), stops[i % stops.size()]) << i;
-  }
-  for (const size_t i : {stops.size() - 1, stops.size() - 2}) {  // back round to the last
-    PressKey(Key::ShiftTab);
-    EXPECT_EQ(FocusedControl(), stops[i]) << i;
+  // From no focus round and on to the first, then back round to the last and the one before it.
+  const size_t n = stops.size();
+  for (size_t i = 0; i < n + 3; ++i) {
+    PressKey(i <= n ? Key::Tab : Key::ShiftTab);
+    EXPECT_EQ(FocusedControl(), stops[(i <= n ? i : 2 * n - i) % n]) << i;
   }
 }
 
