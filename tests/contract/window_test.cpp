@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,8 +39,7 @@ class Window : public ::testing::Test {
 
   void SetUp() override {
     ClearRows(ResultList);
-    SetControlText(PathField, "");
-    SetControlText(WordField, "");
+    for (const int32_t field : {PathField, WordField}) SetControlText(field, "");
     SetControlState(FolderOption, 1);
     Focus(-1);
     TakeEvents();
@@ -180,19 +180,17 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
       {2, 2, true, false, {SelectionChange, RightClick}},
       {0, 0, false, true, {SelectionChange, Click, DoubleClick}},
       {0, 0, true, true, {RightClick, RightDoubleClick}},
-      {3, -1, false, true, {DoubleClick}},  // below the rows
+      {3, -1, false, true, {Click, DoubleClick}},  // below the rows
       {0, 0, false, false, {SelectionChange, Click}},
   };
   for (const auto& step : steps) {
     ClickRow(step.row, step.right, step.twice);
-    const Seen seen = Actions();
-    const auto has = [&](int32_t type) {
-      return std::ranges::count(seen, std::pair{int32_t{ResultList}, type}) > 0;
-    };
-    for (const auto& [control, type] : seen) EXPECT_EQ(control, ResultList);
-    for (const int32_t type : step.types)
-      EXPECT_TRUE(has(type)) << "row " << step.row << ", type " << type;
-    EXPECT_EQ(has(SelectionChange), step.types.front() == SelectionChange) << "row " << step.row;
+    std::set<int32_t> types;  // a platform may report a type twice
+    for (const auto& [control, type] : Actions()) {
+      EXPECT_EQ(control, ResultList);
+      types.insert(type);
+    }
+    EXPECT_EQ(types, std::set(step.types.begin(), step.types.end())) << "row " << step.row;
     EXPECT_EQ(GetControlState(ResultList), step.selected);
   }
   PressKey(Key::Down);  // the list has the focus from the clicks

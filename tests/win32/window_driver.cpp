@@ -137,8 +137,8 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{
-      LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};  // every field: -Wextra
+  // Every field given: -Wextra.
+  LVCOLUMNA c{LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }
