@@ -141,6 +141,20 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
   RequestClose();
   EXPECT_EQ(Actions(), (Seen{{-1, -1}}));
   EXPECT_TRUE(IsActiveAndVisible());
+  // Tab visits the enabled stops in order and wraps.
+  Focus(-1);
+  std::vector<int32_t> stops;
+  for (const layout::Control& c : layout::Controls)
+    if (layout::IsTabStop(c.kind)) stops.push_back(c.id);
+  PressKey(Key::ShiftTab);
+  EXPECT_EQ(FocusedControl(), stops.back()) << "from no focus, backwards";
+  Focus(-1);
+  // From no focus round and on to the first, then back round to the last and the one before it.
+  const size_t n = stops.size();
+  for (size_t i = 0; i < n + 3; ++i) {
+    PressKey(i <= n ? Key::Tab : Key::ShiftTab);
+    EXPECT_EQ(FocusedControl(), stops[(i <= n ? i : 2 * n - i) % n]) << i;
+  }
 }
 
 TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
@@ -218,21 +232,6 @@ TEST_F(Window, ListReportsClicksAndSelectionChanges) {
   EXPECT_EQ(GetControlState(ResultList), 0);
 }
 
-TEST_F(Window, TabVisitsTheEnabledStopsInOrderAndWraps) {
-  std::vector<int32_t> stops;
-  for (const layout::Control& c : layout::Controls)
-    if (layout::IsTabStop(c.kind)) stops.push_back(c.id);
-  PressKey(Key::ShiftTab);
-  EXPECT_EQ(FocusedControl(), stops.back()) << "from no focus, backwards";
-  Focus(-1);
-  // From no focus round and on to the first, then back round to the last and the one before it.
-  const size_t n = stops.size();
-  for (size_t i = 0; i < n + 3; ++i) {
-    PressKey(i <= n ? Key::Tab : Key::ShiftTab);
-    EXPECT_EQ(FocusedControl(), stops[(i <= n ? i : 2 * n - i) % n]) << i;
-  }
-}
-
 // Each case: steps = what is reported. A letter posts an event that carries it as its type: c m s
 // p a o by kind (close request, move, size, paint, activation, a message that raised nothing), l a
 // list click, u and x a field's update and change notifications. [ and ] enclose one platform
@@ -250,9 +249,7 @@ TEST(EventQueue, MergesRepeatedWindowEventsAndOneMessagesNotifications) {
         case '[': queue.BeginMessage(); break;
         case ']': queue.EndMessage(); break;
         case '.': seen += static_cast<char>(queue.Take().type); break;
-        case 'u':
-        case 'x': queue.Notify(event); break;
-        default: queue.Post(event);
+        default: step == 'u' || step == 'x' ? queue.Notify(event) : queue.Post(event);
       }
     }
     while (!queue.Empty()) seen += static_cast<char>(queue.Take().type);

@@ -29,11 +29,8 @@ QWidget* Main() {
 QTableWidget* List() { return static_cast<QTableWidget*>(Widget(ResultList)); }
 
 void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
-  const QPoint point = widget->mapTo(Main(), at);
-  if (twice)
-    QTest::mouseDClick(Main()->windowHandle(), button, {}, point);
-  else
-    QTest::mouseClick(Main()->windowHandle(), button, {}, point);
+  QTest::mouseEvent(twice ? QTest::MouseDClick : QTest::MouseClick, Main()->windowHandle(), button,
+                    {}, widget->mapTo(Main(), at));
 }
 
 }  // namespace

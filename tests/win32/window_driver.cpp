@@ -33,8 +33,7 @@ void Pump() {
   const UINT_PTR timer = SetTimer(nullptr, 0, 5, nullptr);
   const ULONGLONG deadline = GetTickCount64() + 5000;
   while (GetTickCount64() < deadline) {
-    const Event event = WaitEvent();
-    Taken.push_back(event);
+    const Event& event = Taken.emplace_back(WaitEvent());
     if (event.kind == EventKind::OtherEvent && event.control == -1 && !MessageWaiting()) break;
   }
   KillTimer(nullptr, timer);
