@@ -46,8 +46,8 @@ class Window : public ::testing::Test {
   }
 };
 
-// Runs first: the state CreateMainWindow leaves behind.
-TEST_F(Window, StartsWithEveryControlInPlace) {
+// Runs first: the state CreateMainWindow leaves behind; then what the setters and AddRow do.
+TEST_F(Window, StartsWithEveryControlInPlaceAndSettersFollowTheRules) {
   EXPECT_TRUE(IsActiveAndVisible());
   EXPECT_EQ(FocusedControl(), -1);
   EXPECT_EQ(ShownText(-1), texts::WindowTitle);
@@ -66,11 +66,8 @@ TEST_F(Window, StartsWithEveryControlInPlace) {
   for (const auto& [x, y] : {std::pair{2, 2}, {60, 73}, {90, 33}, {105, 60}, {200, 274}})
     EXPECT_EQ(PixelAt(x, y), PanelBlue) << x << "," << y;
   EXPECT_NE(PixelAt(417, 22), PanelBlue);
-}
-
-// Ids that name no control and operations unfit for a control do nothing; the setters follow the
-// rules. None of it raises an event.
-TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
+  // Ids that name no control and operations unfit for a control do nothing; the setters follow
+  // the rules. None of it raises an event.
   AddRow(ResultList, -1, "a.txt\n1");
   for (const int32_t id : {-1, 8, 11, 1000, int32_t{PathField}, int32_t{SearchButton}}) {
     const std::string before = GetControlText(id);
@@ -104,6 +101,29 @@ TEST_F(Window, SettersFollowTheRulesAndRaiseNothing) {
       EXPECT_EQ(GetControlText(id), text) << id;
       EXPECT_EQ(ShownText(id), text) << id;
     }
+  // AddRow splits the text at line feeds.
+  ClearRows(ResultList);
+  std::string lines;
+  for (int i = 1; i <= 2000; ++i) lines += std::to_string(i) + ",";
+  const auto cells = [](int row) {  // the file, its lines and a column past the last
+    return GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1) + "|" +
+           GetRowText(ResultList, row, 2);
+  };
+  const std::pair<std::string, std::string> rows[] = {
+      // the text and its row's cells
+      {"a.txt\n3,17", "a.txt|3,17|"},
+      {"nur.txt", "nur.txt||"},
+      {"", "||"},
+      {"\xC3\x84rger \xF0\x9F\x98\x80.txt\n1", "\xC3\x84rger \xF0\x9F\x98\x80.txt|1|"},
+      {std::string(255, 'n') + "\n" + lines, std::string(255, 'n') + "|" + lines + "|"},
+  };
+  for (const auto& row : rows) AddRow(ResultList, -1, row.first);
+  ASSERT_EQ(RowCount(), static_cast<int>(std::size(rows)));
+  for (int i = -1; i <= RowCount(); ++i)  // no row before the first or after the last
+    EXPECT_EQ(cells(i), i >= 0 && i < RowCount() ? rows[i].second : "||") << i;
+  AddRow(ResultList, 0, "vorn.txt\n5");
+  EXPECT_EQ(cells(0) + cells(1), "vorn.txt|5|a.txt|3,17|");
+  EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
   EXPECT_TRUE(Actions().empty()) << "no setter raises an event";
 }
 
@@ -155,30 +175,6 @@ TEST_F(Window, InputRaisesItsActionsOnly) {
     PressKey(i <= n ? Key::Tab : Key::ShiftTab);
     EXPECT_EQ(FocusedControl(), stops[(i <= n ? i : 2 * n - i) % n]) << i;
   }
-}
-
-TEST_F(Window, AddRowSplitsTheTextAtLineFeeds) {
-  std::string lines;
-  for (int i = 1; i <= 2000; ++i) lines += std::to_string(i) + ",";
-  const auto cells = [](int row) {  // the file, its lines and a column past the last
-    return GetRowText(ResultList, row, 0) + "|" + GetRowText(ResultList, row, 1) + "|" +
-           GetRowText(ResultList, row, 2);
-  };
-  const std::pair<std::string, std::string> rows[] = {
-      // the text and its row's cells
-      {"a.txt\n3,17", "a.txt|3,17|"},
-      {"nur.txt", "nur.txt||"},
-      {"", "||"},
-      {"\xC3\x84rger \xF0\x9F\x98\x80.txt\n1", "\xC3\x84rger \xF0\x9F\x98\x80.txt|1|"},
-      {std::string(255, 'n') + "\n" + lines, std::string(255, 'n') + "|" + lines + "|"},
-  };
-  for (const auto& row : rows) AddRow(ResultList, -1, row.first);
-  ASSERT_EQ(RowCount(), static_cast<int>(std::size(rows)));
-  for (int i = -1; i <= RowCount(); ++i)  // no row before the first or after the last
-    EXPECT_EQ(cells(i), i >= 0 && i < RowCount() ? rows[i].second : "||") << i;
-  AddRow(ResultList, 0, "vorn.txt\n5");
-  EXPECT_EQ(cells(0) + cells(1), "vorn.txt|5|a.txt|3,17|");
-  EXPECT_EQ(GetControlState(ResultList), -1) << "a new row is not selected";
 }
 
 // Clicks on the rows and below them, then a key, scrolling and a new search.

@@ -12,15 +12,6 @@
 
 #include "search/win32/wide_text.h"
 
-namespace {
-
-void PrintOnScreen(HWND window, POINT at, char end) {
-  ClientToScreen(window, &at);
-  std::printf("%ld %ld%c", at.x, at.y, end);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   HWND main = FindWindowW(L"SucholinMainWindow", L"Sucholin 1.0");
   const std::string command = argc > 1 ? argv[1] : "";
@@ -28,7 +19,9 @@ int main(int argc, char** argv) {
   if (main && command == "centre" && argc > 2) {
     HWND control = GetDlgItem(main, std::atoi(argv[2]));
     if (!control || !GetClientRect(control, &r)) return 1;
-    PrintOnScreen(control, {r.right / 2, r.bottom / 2}, '\n');
+    POINT at{r.right / 2, r.bottom / 2};
+    ClientToScreen(control, &at);
+    std::printf("%ld %ld\n", at.x, at.y);
     return 0;
   }
   if (main && command == "rows") {
@@ -50,7 +43,9 @@ int main(int argc, char** argv) {
       WriteProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
       SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(lent));
       ReadProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
-      PrintOnScreen(list, {r.left + 40, (r.top + r.bottom) / 2}, '\t');  // on the file name
+      POINT at{r.left + 40, (r.top + r.bottom) / 2};  // on the file name
+      ClientToScreen(list, &at);
+      std::printf("%ld %ld\t", at.x, at.y);
       for (int column = 0; column < 2; ++column) {
         LVITEMW cell{};
         cell.iSubItem = column;
