@@ -2,7 +2,6 @@
 // events real input raises.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <set>
 #include <string>

@@ -48,8 +48,7 @@ void OpenMainWindow() {
 
 std::vector<Event> TakeEvents() {
   QCoreApplication::processEvents();
-  QTimer::singleShot(
-      20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
+  QTimer::singleShot(20, [] { qt::PostEvent({.window = MarkerWindow}); });  // an OtherEvent
   std::vector<Event> events;
   for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent())
     events.push_back(event);
