@@ -50,8 +50,7 @@ Color PixelAt(int x, int y);  // of the client area, as painted
 // Whether a click on SearchButton reaches the program, as it must not while a dialog is open.
 inline bool SearchButtonTakesClicks() {
   ClickControl(SearchButton);
-  return std::ranges::any_of(TakeEvents(),
-                             [](const Event& e) { return e.control == SearchButton; });
+  return std::ranges::count(TakeEvents(), int32_t{SearchButton}, &Event::control) > 0;
 }
 
 }  // namespace sucholin::testing
