@@ -28,7 +28,7 @@ void StoreIfCandidate(const std::string& name) {
 ListingOutcome CollectCandidates(const std::string& folder,
                                  const std::function<void(const std::string&)>& showFolder) {
   DirectoryListing listing;
-  if (!listing.OpenListing(folder, "*.*")) return ListingOutcome::Unlisted;
+  if (!listing.OpenListing(folder)) return ListingOutcome::Unlisted;
   while (listing.NextEntry()) {
     const int32_t kind = listing.EntryKind();
     if (kind == DirectoryListing::Directory) continue;

@@ -15,8 +15,7 @@ namespace sucholin {
 // Texts are byte strings: UTF-8 (WTF-8 for Windows names, see name_text.h) for what the program
 // shows and names, the file system's own bytes for POSIX names; nothing here case-folds them.
 
-// ---- Text utilities. Positions count from 1; absent texts are empty texts. ----
-int32_t FindText(std::string_view in, std::string_view word, int32_t start);
+// ---- Text utilities. Absent texts are empty texts. ----
 // The decimal text of a magnitude, with a minus sign in front when negative.
 std::string DecimalText(uint64_t magnitude, bool negative);
 template <std::integral Number>
@@ -28,17 +27,14 @@ std::string NumberText(Number value) {
   }
   return DecimalText(wide, false);
 }
-int32_t TextLength(std::string_view text);
-std::string RightPart(std::string_view text, int32_t count);
 std::string ExtensionPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
-std::string FolderPart(std::string_view path);
 bool TextEquals(std::string_view a, std::string_view b);
 
 // The separator the platform's folder texts end in: '\\' on Windows, '/' elsewhere.
 extern const char FolderSeparator;
 
-// ---- Line reader: one file, read block by block, handed out line by line. ----
+// ---- Line reader: one file, read block by block. ----
 
 // What became of a file that was to be read. The desktop programs skip every file without a row
 // alike; the command line tells the failures.
@@ -164,8 +160,8 @@ class DirectoryListing {
   DirectoryListing& operator=(const DirectoryListing&) = delete;
   ~DirectoryListing() { CloseListing(); }
 
-  // False when the folder cannot be listed; an empty pattern means "*.*".
-  bool OpenListing(const std::string& folder, const std::string& pattern);
+  // Lists every entry of folder; false when it cannot be listed.
+  bool OpenListing(const std::string& folder);
   bool NextEntry();
   int32_t EntryKind() const;
   std::string EntryName() const;

@@ -1,6 +1,5 @@
 // One level of one folder through POSIX opendir and readdir, in the order Windows lists names.
 #include <dirent.h>
-#include <fnmatch.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -59,7 +58,7 @@ struct DirectoryListing::Platform {
   bool broken = false;         // a read of the folder failed: entries are missing
 };
 
-bool DirectoryListing::OpenListing(const std::string& folder, const std::string& pattern) {
+bool DirectoryListing::OpenListing(const std::string& folder) {
   CloseListing();
   // An empty folder text is the current folder, as a bare "*.*" is on Windows.
   std::string text = folder.empty() ? std::string(".") : folder;
@@ -68,8 +67,6 @@ bool DirectoryListing::OpenListing(const std::string& folder, const std::string&
   if (text.size() >= PATH_MAX) return false;
   const std::unique_ptr<DIR, int (*)(DIR*)> opened(opendir(text.c_str()), closedir);
   if (!opened) return false;
-  // "*.*" means every entry, as on Windows, names without a dot included.
-  const bool everyEntry = pattern.empty() || pattern == "*.*";
   auto listing = std::make_unique<Platform>();
   for (;;) {
     // Only errno tells a failed read from the folder's end.
@@ -79,7 +76,6 @@ bool DirectoryListing::OpenListing(const std::string& folder, const std::string&
       listing->broken = errno != 0;
       break;
     }
-    if (!everyEntry && fnmatch(pattern.c_str(), entry->d_name, 0) != 0) continue;
     listing->entries.push_back({entry->d_name, KindOf(dirfd(opened.get()), *entry)});
   }
   std::sort(listing->entries.begin(), listing->entries.end(),

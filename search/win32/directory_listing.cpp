@@ -23,12 +23,11 @@ struct DirectoryListing::Platform {
   }
 };
 
-bool DirectoryListing::OpenListing(const std::string& folder, const std::string& pattern) {
+bool DirectoryListing::OpenListing(const std::string& folder) {
   CloseListing();
-  const std::string_view names = pattern.empty() ? std::string_view("*.*") : pattern;
   std::string text = folder;
   if (!folder.empty() && folder.back() != '\\') text += '\\';
-  text += names;
+  text += "*.*";
   // A zero byte would end the pattern early and list another folder.
   if (text.find('\0') != std::string::npos) return false;
 

@@ -1,5 +1,4 @@
 // The modal choosers and the notice: folder chooser, file-open dialog, message box.
-// commdlg.h defines FindText as a macro, so the search core's header stays out of this file.
 #include <windows.h>
 #include <commdlg.h>
 #include <objbase.h>

@@ -11,43 +11,22 @@
 #include <string>
 #include <vector>
 
+#include "search/name_text.h"
 #include "tests/search/line_loop.h"
 
 using namespace sucholin;
 
 namespace {
 
-// The characters files are made of, in each encoding ("" in code page 1252: it has none). The
-// surrogate has no pair; in UTF-8 its bytes are no text.
-struct Char {
-  std::string_view utf8, cp1252;
-  std::u16string_view utf16;
-};
-// clang-format off
-constexpr Char Alphabet[16] = {
-    {"a", "a", u"a"}, {"\u0085", "", u"\u0085"}, {"a", "a", u"a"}, {"b", "b", u"b"},
-    {"b", "b", u"b"}, {"\r", "\r", u"\r"}, {"\n", "\n", u"\n"}, {{"\0", 1}, {"\0", 1}, {u"\0", 1}},
-    {"\u00FC", "\xFC", u"\u00FC"}, {"\u20AC", "\x80", u"\u20AC"}, {"\u00DF", "\xDF", u"\u00DF"},
-    {"\u03A9", "", u"\u03A9"}, {"\U0001D11E", "", u"\U0001D11E"}, {"\xED\xA0\x80", "", u"\xD800"},
-    {"a", "a", u"a"}, {"b", "b", u"b"}};
-// clang-format on
+// The characters files are made of. U+0085 has no code page 1252 byte; the surrogate has no pair,
+// so in UTF-8 its bytes are no text.
+constexpr std::u16string_view Alphabet[16] = {
+    u"a",      u"\u0085", u"a",      u"b",      u"b",          u"\r",     u"\n", {u"\0", 1},
+    u"\u00FC", u"\u20AC", u"\u00DF", u"\u03A9", u"\U0001D11E", u"\xD800", u"a",  u"b"};
 
-// Characters in each encoding; cp1252 has "?" for those it has not, and tells whether all had one.
-struct Encoded {
-  std::string utf8, cp1252;
-  std::u16string utf16;
-  bool inCp1252 = true;
-  bool valid = true;  // no lone surrogate
-};
-Encoded Encode(const std::vector<const Char*>& chars) {
-  Encoded text;
-  for (const Char* c : chars) {
-    text.utf8 += c->utf8;
-    text.utf16 += c->utf16;
-    text.cp1252 += c->cp1252.empty() ? "?" : c->cp1252;
-    text.inCp1252 = text.inCp1252 && !c->cp1252.empty();
-    text.valid = text.valid && c->utf16 != u"\xD800";
-  }
+std::u16string Joined(const std::vector<std::u16string_view>& chars) {
+  std::u16string text;
+  for (const std::u16string_view c : chars) text += c;
   return text;
 }
 
@@ -60,35 +39,39 @@ Encoded Encode(const std::vector<const Char*>& chars) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 5) return 0;
   constexpr size_t Most = 512;
-  std::vector<const Char*> chars;
+  std::vector<std::u16string_view> chars;
   for (size_t i = 4; i < size && chars.size() < Most; ++i) {
     if (data[i] >= 0xF0 && !chars.empty()) {
       chars.insert(chars.end(), std::min<size_t>((data[i] - 0xEFu) * 8, Most - chars.size()),
                    chars.back());
     } else {
-      chars.push_back(&Alphabet[data[i] & 0x0F]);
+      chars.push_back(Alphabet[data[i] & 0x0F]);
     }
   }
-  const Encoded content = Encode(chars);
+  const std::u16string content = Joined(chars);
   const size_t from = (data[1] * 256u + data[2]) % (chars.size() + 1);
   const auto first = chars.begin() + static_cast<ptrdiff_t>(from);
-  std::vector<const Char*> wordChars(first, first + static_cast<ptrdiff_t>(std::min<size_t>(
-                                                        chars.size() - from, 1 + data[0] % 64)));
+  std::vector<std::u16string_view> wordChars(
+      first,
+      first + static_cast<ptrdiff_t>(std::min<size_t>(chars.size() - from, 1 + data[0] % 64)));
   if ((data[0] & 0x80) != 0 && !wordChars.empty())
-    wordChars.back() = &Alphabet[(data[0] >> 2) & 0x0F];
-  const Encoded word = Encode(wordChars);
+    wordChars.back() = Alphabet[(data[0] >> 2) & 0x0F];
+  const std::u16string units = Joined(wordChars);
+  const std::string word = Wtf8FromUtf16(units);
   // A word with a lone surrogate is no UTF-8: it is searched as its bytes alone.
-  const testing::Word forms{word.utf8, word.valid && word.inCp1252 ? word.cp1252 : "",
-                            word.valid ? word.utf16 : u""};
+  const bool valid = units.find(u"\xD800") == units.npos;
+  bool whole = valid;
+  const std::string cp1252 = testing::Cp1252Of(units, &whole);
+  const testing::Word forms{word, whole ? cp1252 : "", valid ? units : u""};
 
   const int encoding = data[3] & 3;
-  std::string file = encoding == 0 ? content.cp1252 : content.utf8;
-  if (encoding >= 2) file = testing::Utf16File(content.utf16, encoding == 3);
+  std::string file = encoding == 0 ? testing::Cp1252Of(content) : Wtf8FromUtf16(content);
+  if (encoding >= 2) file = testing::Utf16File(content, encoding == 3);
   if ((data[3] & 4) != 0) file += 'a';
   const size_t block = 1 + static_cast<size_t>(data[3] >> 3) * (data[3] >> 3);
 
   // Each block in a buffer of exactly its size, so that a read beyond it is seen.
-  if (testing::ScanInBlocks(file, word.utf8, block) != testing::LineLoopRow(file, forms, "f"))
+  if (testing::ScanInBlocks(file, word, block) != testing::LineLoopRow(file, forms, "f"))
     std::abort();
 
   // For one input in sixteen, the same bytes cut into 1 to 32 files of a folder, some of which are
@@ -114,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (i % 3 == 2) mkfifo(spoilt.c_str(), 0600);
   }
   testing::Told pool;
-  SearchFolder(word.utf8, pool.Rows(), pool.Outcomes());
-  if (pool.text != testing::OneAfterAnother(word.utf8)) std::abort();
+  SearchFolder(word, pool.Rows(), pool.Outcomes());
+  if (pool.text != testing::OneAfterAnother(word)) std::abort();
   return 0;
 }

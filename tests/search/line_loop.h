@@ -65,6 +65,18 @@ inline std::string LineLoopRow(std::string_view file, const Word& word, std::str
   return hits.empty() ? "" : std::string(name) + "\n" + hits;
 }
 
+// The code page 1252 bytes of the characters the tests use, "?" for one it has no byte for, which
+// clears whole.
+inline std::string Cp1252Of(std::u16string_view units, bool* whole = nullptr) {
+  std::string bytes;
+  for (const char16_t unit : units) {
+    const bool own = unit < 0x80 || (unit >= 0xA0 && unit < 0x100);
+    bytes += own ? static_cast<char>(unit) : unit == u'\u20AC' ? '\x80' : '?';
+    if (whole && !own && unit != u'\u20AC') *whole = false;
+  }
+  return bytes;
+}
+
 // A UTF-16 file of these units, with its mark.
 inline std::string Utf16File(std::u16string_view units, bool big) {
   std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";

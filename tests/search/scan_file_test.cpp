@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <iostream>
 #include <random>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "search/name_text.h"
 #include "search/scan_kernels.h"
 #include "search/search.h"
 #include "tests/search/line_loop.h"
@@ -38,42 +40,31 @@ TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
 // Every word in every encoding of a file, with each UTF-16 line end and an odd last byte, and the
 // block edges anywhere: the reference's lines, and those written here.
 TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
-  struct Line {
-    std::string_view utf8, cp1252;  // cp1252 has "?" for what it cannot hold
-    std::u16string_view utf16;
-  };
-  const Line lines[] = {
-      {"Fehler: nichts", "Fehler: nichts", u"Fehler: nichts"},
-      {"Gr\u00FC\u00DFe aus K\u00F6ln", "Gr\xFC\xDF\x65 aus K\xF6ln",
-       u"Gr\u00FC\u00DFe aus K\u00F6ln"},
-      {"Preis 5 \u20AC", "Preis 5 \x80", u"Preis 5 \u20AC"},
-      {"\u03A9mega \U0001D11E Fehler", "?mega ? Fehler", u"\u03A9mega \U0001D11E Fehler"},
-      {"", "", u""},
-      {"GR\u00DCSSE Fehle", "GR\xDCSSE Fehle", u"GR\u00DCSSE Fehle"}};
-  const auto eightBit = [&](std::string_view Line::*form, std::string_view end, std::string mark) {
-    for (const Line& line : lines) mark.append(&line == lines ? "" : end).append(line.*form);
-    return mark;
-  };
-  const auto wide = [&](std::u16string_view end, bool big) {
-    std::u16string units;
-    for (const Line& line : lines) units.append(&line == lines ? u"" : end).append(line.utf16);
-    return Utf16File(units, big);
+  const std::u16string_view lines[] = {u"Fehler: nichts",
+                                       u"Gr\u00FC\u00DFe aus K\u00F6ln",
+                                       u"Preis 5 \u20AC",
+                                       u"\u03A9mega \U0001D11E Fehler",
+                                       u"",
+                                       u"GR\u00DCSSE Fehle"};
+  const auto joined = [&](std::u16string_view end) {
+    std::u16string text(lines[0]);
+    for (const std::u16string_view line : std::span(lines).subspan(1))
+      text.append(end).append(line);
+    return text;
   };
   enum Kind { Cp1252, Utf8, Utf16 };
   std::vector<std::tuple<std::string, std::string, Kind>> files = {
-      {"code page 1252, CR LF", eightBit(&Line::cp1252, "\r\n", ""), Cp1252},
-      {"UTF-8, LF", eightBit(&Line::utf8, "\n", ""), Utf8},
-      {"UTF-8 with mark, CR LF", eightBit(&Line::utf8, "\r\n", "\xEF\xBB\xBF"), Utf8},
+      {"code page 1252, CR LF", Cp1252Of(joined(u"\r\n")), Cp1252},
+      {"UTF-8, LF", Wtf8FromUtf16(joined(u"\n")), Utf8},
+      {"UTF-8 with mark, CR LF", "\xEF\xBB\xBF" + Wtf8FromUtf16(joined(u"\r\n")), Utf8},
       // The odd last byte is the first of a unit that would complete "Fehler".
-      {"UTF-16 LE, odd byte", wide(u"\n", false) + "r", Utf16},
-      {"UTF-16 BE, odd byte", wide(u"\r\n", true) + '\0', Utf16}};
-  for (const bool big : {false, true}) {
-    for (const std::u16string_view end : {u"\n"sv, u"\r\n"sv, u"\r"sv, u"\0"sv}) {
-      files.emplace_back(std::string(big ? "UTF-16 BE, end " : "UTF-16 LE, end ") +
-                             std::to_string(end.size()) + std::to_string(int{end[0]}),
-                         wide(end, big), Utf16);
-    }
-  }
+      {"UTF-16 LE, odd byte", Utf16File(joined(u"\n"), false) + "r", Utf16},
+      {"UTF-16 BE, odd byte", Utf16File(joined(u"\r\n"), true) + '\0', Utf16}};
+  for (const bool big : {false, true})
+    for (const std::u16string_view end : {u"\n"sv, u"\r\n"sv, u"\r"sv, u"\0"sv})
+      files.emplace_back("UTF-16 " + std::to_string(big) + ", end " + std::to_string(int{end[0]}) +
+                             std::to_string(end.size()),
+                         Utf16File(joined(end), big), Utf16);
   struct Case {
     Word word;
     std::string_view lines[3];  // per Kind
