@@ -42,15 +42,15 @@ std::string ShownText(int32_t id);   // -1: the window title
 Place PlaceOf(int32_t id);           // in the client area; -1: the client area itself
 std::string Column(int32_t column);  // "title width"
 int32_t RowCount();
-void ScrollListToEnd();            // ResultList as far right and down as its bars go
-std::pair<int, int> ListScroll();  // sideways and down; 0, 0 at its left and top
-Color PixelAt(int x, int y);       // of the client area, as painted
+// Where ResultList is scrolled to, sideways and down (0, 0: its left and top); toEnd scrolls it
+// first as far right and down as its bars go.
+std::pair<int, int> ListScroll(bool toEnd = false);
+Color PixelAt(int x, int y);  // of the client area, as painted
 
 // Whether a click on SearchButton reaches the program, as it must not while a dialog is open.
 inline bool SearchButtonTakesClicks() {
   ClickControl(SearchButton);
-  return std::ranges::any_of(TakeEvents(),
-                             [](const Event& e) { return e.control == SearchButton; });
+  return std::ranges::count(TakeEvents(), int32_t{SearchButton}, &Event::control) > 0;
 }
 
 }  // namespace sucholin::testing

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QGroupBox>
 #include <QTableWidget>
@@ -16,7 +14,6 @@
 #include <QWindow>
 
 #include "ui/qt/window.h"
-#include "ui/window_layout.h"
 
 namespace sucholin::testing {
 namespace {
@@ -32,12 +29,8 @@ QWidget* Main() {
 QTableWidget* List() { return static_cast<QTableWidget*>(Widget(ResultList)); }
 
 void ClickAt(QWidget* widget, QPoint at, Qt::MouseButton button, bool twice) {
-  const QPoint point = widget->mapTo(Main(), at);
-  if (twice) {
-    QTest::mouseDClick(Main()->windowHandle(), button, {}, point);
-  } else {
-    QTest::mouseClick(Main()->windowHandle(), button, {}, point);
-  }
+  QTest::mouseEvent(twice ? QTest::MouseDClick : QTest::MouseClick, Main()->windowHandle(), button,
+                    {}, widget->mapTo(Main(), at));
 }
 
 }  // namespace
@@ -55,8 +48,7 @@ void OpenMainWindow() {
 
 std::vector<Event> TakeEvents() {
   QCoreApplication::processEvents();
-  QTimer::singleShot(
-      20, [] { qt::PostEvent({.kind = EventKind::OtherEvent, .window = MarkerWindow}); });
+  QTimer::singleShot(20, [] { qt::PostEvent({.window = MarkerWindow}); });  // an OtherEvent
   std::vector<Event> events;
   for (Event event = WaitEvent(); event.window != MarkerWindow; event = WaitEvent())
     events.push_back(event);
@@ -83,10 +75,9 @@ void PressKey(Key key) {
 }
 
 void Type(const std::string& text) {
-  for (const QChar c : QString::fromStdString(text)) {
+  for (const QChar c : QString::fromStdString(text))
     QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c),
                         Qt::NoModifier);
-  }
 }
 
 void RequestClose() { Main()->windowHandle()->close(); }
@@ -105,13 +96,9 @@ int32_t FocusedControl() {
 bool IsActiveAndVisible() { return Main()->isVisible() && Main()->isActiveWindow(); }
 
 std::string ShownText(int32_t id) {
-  QWidget* widget = Widget(id);
-  QString text;
-  if (id < 0) text = widget->windowTitle();
-  if (auto* field = qobject_cast<QLineEdit*>(widget)) text = field->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) text = button->text();
-  if (auto* frame = qobject_cast<QGroupBox*>(widget)) text = frame->title();
-  return text.toStdString();
+  QWidget* widget = Widget(id);  // fields and buttons have a text, frames a title; a list neither
+  const char* shown = id < 0 ? "windowTitle" : qobject_cast<QGroupBox*>(widget) ? "title" : "text";
+  return widget->property(shown).toString().toStdString();
 }
 
 Place PlaceOf(int32_t id) {
@@ -126,17 +113,14 @@ std::string Column(int32_t column) {
 
 int32_t RowCount() { return List()->rowCount(); }
 
-void ScrollListToEnd() {              // turning the wheel, through the list's event filter
-  QCoreApplication::processEvents();  // the list lays out its new rows
-  for (int turn = 0; turn < 100; ++turn) {
-    const QPoint delta = turn % 2 ? QPoint(0, -120) : QPoint(-120, 0);
-    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {}, delta,
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+std::pair<int, int> ListScroll(bool toEnd) {  // by the wheel, through the list's event filter
+  QCoreApplication::processEvents();          // the list lays out its new rows
+  for (int turn = 0; toEnd && turn < 100; ++turn) {
+    QWheelEvent wheel({20, 20}, List()->viewport()->mapToGlobal(QPointF(20, 20)), {},
+                      turn % 2 ? QPoint(0, -120) : QPoint(-120, 0), Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(List()->viewport(), &wheel);
   }
-}
-
-std::pair<int, int> ListScroll() {
   return {List()->horizontalScrollBar()->value(), List()->verticalScrollBar()->value()};
 }
 

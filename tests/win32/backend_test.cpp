@@ -18,18 +18,17 @@ namespace {
 // shell contract and the end-to-end test give the real dialogs.
 TEST(ShellRules, Targets) {
   const struct {
-    const char *target, *line, *folder;
+    const char *target, *line, *folder, *typeClass;
     bool program;
-    const char* typeClass;
   } cases[] = {
-      {"D:\\Texte\\brief.txt", "\"D:\\Texte\\brief.txt\"", "D:\\Texte\\", false, ".txt"},
-      {"C:\\mit Leer\\a b.exe", "\"C:\\mit Leer\\a b.exe\"", "C:\\mit Leer\\", true, ".exe"},
-      {"\"C:\\a b\\x\" -a", "\"C:\\a b\\x\" -a", "\"C:\\a b\\", false, ""},
-      {"C:\\x\\LAUF.CMD", "\"C:\\x\\LAUF.CMD\"", "C:\\x\\", true, ".CMD"},
-      {"C:\\a.b\\kombat", "\"C:\\a.b\\kombat\"", "C:\\a.b\\", false, ""},
-      {"\\brief.txt", "\"\\brief.txt\"", "", false, ".txt"},
-      {"https://www.sucholin.de", "\"https://www.sucholin.de\"", "", false, ""},
-      {"", "\"\"", "", false, ""},
+      {"D:\\Texte\\brief.txt", "\"D:\\Texte\\brief.txt\"", "D:\\Texte\\", ".txt", false},
+      {"C:\\mit Leer\\a b.exe", "\"C:\\mit Leer\\a b.exe\"", "C:\\mit Leer\\", ".exe", true},
+      {"\"C:\\a b\\x\" -a", "\"C:\\a b\\x\" -a", "\"C:\\a b\\", "", false},
+      {"C:\\x\\LAUF.CMD", "\"C:\\x\\LAUF.CMD\"", "C:\\x\\", ".CMD", true},
+      {"C:\\a.b\\kombat", "\"C:\\a.b\\kombat\"", "C:\\a.b\\", "", false},
+      {"\\brief.txt", "\"\\brief.txt\"", "", ".txt", false},
+      {"https://www.sucholin.de", "\"https://www.sucholin.de\"", "", "", false},
+      {"", "\"\"", "", "", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(CommandLineFor(c.target), c.line) << c.target;
@@ -41,16 +40,15 @@ TEST(ShellRules, Targets) {
   EXPECT_EQ(WithTrailingBackslash("D:\\Texte"), "D:\\Texte\\");
 }
 
-HWND Main() { return FindWindowA("SucholinMainWindow", texts::WindowTitle); }
-
 // The list's header (control id 0, as FolderOption's) passes its clicks up too: they are
 // neither the list's nor FolderOption's.
 TEST(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
   testing::OpenMainWindow();
-  HWND header = ListView_GetHeader(GetDlgItem(Main(), ResultList));
+  HWND main = FindWindowA("SucholinMainWindow", texts::WindowTitle);
+  HWND header = ListView_GetHeader(GetDlgItem(main, ResultList));
   for (UINT code : {NM_CLICK, NM_RCLICK, NM_DBLCLK, NM_RDBLCLK}) {
     NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
-    SendMessageA(Main(), WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
+    SendMessageA(main, WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
   }
   for (const Event& event : testing::TakeEvents())
     EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;

@@ -33,8 +33,7 @@ void Pump() {
   const UINT_PTR timer = SetTimer(nullptr, 0, 5, nullptr);
   const ULONGLONG deadline = GetTickCount64() + 5000;
   while (GetTickCount64() < deadline) {
-    const Event event = WaitEvent();
-    Taken.push_back(event);
+    const Event& event = Taken.emplace_back(WaitEvent());
     if (event.kind == EventKind::OtherEvent && event.control == -1 && !MessageWaiting()) break;
   }
   KillTimer(nullptr, timer);
@@ -137,20 +136,17 @@ Place PlaceOf(int32_t id) {
 
 std::string Column(int32_t column) {
   char title[32] = "";
-  LVCOLUMNA c{
-      LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};  // every field: -Wextra
+  // Every field given: -Wextra.
+  LVCOLUMNA c{LVCF_TEXT | LVCF_WIDTH, 0, 0, title, sizeof title, 0, 0, 0, 0, 0, 0};
   ListView_GetColumn(Control(ResultList), column, &c);
   return std::string(title) + " " + std::to_string(c.cx);
 }
 
 int32_t RowCount() { return ListView_GetItemCount(Control(ResultList)); }
 
-void ScrollListToEnd() {
+std::pair<int, int> ListScroll(bool toEnd) {
   Pump();  // the list paints and lays out its new rows
-  ListView_Scroll(Control(ResultList), 5000, 5000);
-}
-
-std::pair<int, int> ListScroll() {
+  if (toEnd) ListView_Scroll(Control(ResultList), 5000, 5000);
   return {GetScrollPos(Control(ResultList), SB_HORZ), GetScrollPos(Control(ResultList), SB_VERT)};
 }
 

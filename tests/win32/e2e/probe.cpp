@@ -1,7 +1,7 @@
 // Looks into the running Sucholin.exe from outside, for the end-to-end test and the screenshots:
-// a control's centre on the screen, and a screen point on each row of the result list or the
-// row's texts as UTF-8, asked for through memory lent in the program's own process. The program
-// itself has no test hook.
+// a control's centre on the screen, and for each row of the result list a screen point on it
+// and its texts as UTF-8, asked for through memory lent in the program's own process. The
+// program itself has no test hook.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,15 +12,6 @@
 
 #include "search/win32/wide_text.h"
 
-namespace {
-
-void PrintOnScreen(HWND window, POINT at) {
-  ClientToScreen(window, &at);
-  std::printf("%ld %ld\n", at.x, at.y);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   HWND main = FindWindowW(L"SucholinMainWindow", L"Sucholin 1.0");
   const std::string command = argc > 1 ? argv[1] : "";
@@ -28,10 +19,12 @@ int main(int argc, char** argv) {
   if (main && command == "centre" && argc > 2) {
     HWND control = GetDlgItem(main, std::atoi(argv[2]));
     if (!control || !GetClientRect(control, &r)) return 1;
-    PrintOnScreen(control, {r.right / 2, r.bottom / 2});
+    POINT at{r.right / 2, r.bottom / 2};
+    ClientToScreen(control, &at);
+    std::printf("%ld %ld\n", at.x, at.y);
     return 0;
   }
-  if (main && (command == "rows" || command == "texts")) {
+  if (main && command == "rows") {
     HWND list = GetDlgItem(main, 9);
     DWORD id = 0;
     GetWindowThreadProcessId(list, &id);
@@ -46,15 +39,13 @@ int main(int argc, char** argv) {
     // The list answers only between the program's events, so this waits for a running search.
     const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
-      if (command == "rows") {
-        r = {LVIR_BOUNDS, 0, 0, 0};
-        WriteProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
-        SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(lent));
-        ReadProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
-        PrintOnScreen(list, {r.left + 40, (r.top + r.bottom) / 2});  // on the file name
-        continue;
-      }
+      r = {LVIR_BOUNDS, 0, 0, 0};
+      WriteProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
+      SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(lent));
+      ReadProcessMemory(program.get(), lent, &r, sizeof r, nullptr);
+      POINT at{r.left + 40, (r.top + r.bottom) / 2};  // on the file name
+      ClientToScreen(list, &at);
+      std::printf("%ld %ld\t", at.x, at.y);
       for (int column = 0; column < 2; ++column) {
         LVITEMW cell{};
         cell.iSubItem = column;
@@ -73,7 +64,6 @@ int main(int argc, char** argv) {
     VirtualFreeEx(program.get(), lent, 0, MEM_RELEASE);
     return 0;
   }
-  std::fputs("usage: sucholin-probe centre ID | rows | texts  (of the running Sucholin.exe)\n",
-             stderr);
+  std::fputs("usage: sucholin-probe centre ID | rows  (of the running Sucholin.exe)\n", stderr);
   return 2;
 }
