@@ -43,7 +43,7 @@ TEST_F(FolderSearch, KeepsTheSearchedExtensionsAndSearchesThemInListingOrder) {
   EXPECT_EQ(listing.EntryName(), "");
 }
 
-TEST_F(FolderSearch, ResetAndNamesThatCannotBeReadOrDoNotCount) {
+TEST_F(FolderSearch, ResetNamesThatCannotBeReadOrDoNotCountAndMoreThanTheSlots) {
   ChosenFile = "x.txt";
   CandidateList.resize(CandidateSlots + 100, "x.txt");
   ResetSearchState();
@@ -59,10 +59,7 @@ TEST_F(FolderSearch, ResetAndNamesThatCannotBeReadOrDoNotCount) {
   EXPECT_EQ(Rows(SearchFolder, "Wort").size(), 3u);
   CandidateCount = 0;  // a cancelled choice
   EXPECT_TRUE(Rows(SearchFolder, "Wort").empty());
-}
-
-TEST_F(FolderSearch, MoreFilesThanSlotsAreAllKept) {
-  TempFolder big;
+  TempFolder big;  // more files than slots are all kept
   for (int i = 0; i < CandidateSlots + 99; ++i) big.Write(std::to_string(i) + ".txt", "Wort");
   Choose(big.Text());
   EXPECT_EQ(Rows(SearchFolder, "Wort").size(), CandidateSlots + 99u);
