@@ -12,8 +12,7 @@ namespace sucholin {
 namespace {
 
 TEST(NumberText, BoundsOfItsTypes) {
-  EXPECT_EQ(NumberText(0), "0");
-  EXPECT_EQ(NumberText(INT32_MIN), "-2147483648");
+  EXPECT_EQ(NumberText(0) + " " + NumberText(INT32_MIN), "0 -2147483648");
   EXPECT_EQ(NumberText(INT64_MIN), "-9223372036854775808");
   EXPECT_EQ(NumberText(UINT64_MAX), "18446744073709551615");
   EXPECT_EQ(NumberText(short{-7}) + NumberText(size_t{42}) + NumberText(-1L), "-742-1");
