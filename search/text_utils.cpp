@@ -18,7 +18,6 @@ std::string DecimalText(uint64_t magnitude, bool negative) {
     magnitude /= 10;
   } while (magnitude != 0);
   std::string text;
-  text.reserve(count + 1);
   if (negative) text += '-';
   while (count > 0) text += digits[--count];
   return text;

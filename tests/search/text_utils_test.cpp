@@ -26,6 +26,7 @@ TEST(PathParts, ExtensionAndFileName) {
       {"D:\\data.old\\readme", "", "readme"},
       {"\"D:\\my data\\a b.txt\"", "txt", "a b.txt"},
       {"notes.txt", "txt", "notes.txt"},
+      {"\"notes.txt\"", "txt", "notes.txt"},
       {"C:\\tools\\run.exe|D:\\x\\", "", ""},
   };
   for (const auto& c : cases) {
