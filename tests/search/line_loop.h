@@ -19,8 +19,7 @@ namespace sucholin::testing {
 // A search word as ScanFile gets it, and its forms where it is UTF-8: the code page 1252 bytes
 // (if every character has one) and the UTF-16 units. An empty form is found nowhere.
 struct Word {
-  std::string given;
-  std::string cp1252;
+  std::string given, cp1252;
   std::u16string utf16;
 };
 
