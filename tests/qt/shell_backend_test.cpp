@@ -1,5 +1,5 @@
-// What only the Qt shell backend does: Qt's own file dialog with its start folder, the notice
-// styles, and the desktop's opener stood in for on the PATH.
+// What only the Qt shell backend does: Qt's own file dialog with its start folder, and the
+// desktop's opener stood in for on the PATH.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -96,29 +96,6 @@ TEST_F(QtShell, ChoosersStartAtTheDefaultFileOrTheLastFolderAndRefuseAMissingFol
     });
     EXPECT_EQ(ChooseFolder(texts::FolderChooserTitle, texts::FolderChooserStart),
               Local(root + "/"));
-  }
-}
-
-TEST_F(QtShell, NoticeStylesGiveTheirIconsButtonsAndCodes) {
-  using B = QMessageBox;
-  // The style, the icon and number of buttons it gives, the button pressed (NoButton: Escape,
-  // which closes a lone OK too) and the code answered: every icon, button set and code once.
-  const std::tuple<uint32_t, B::Icon, qsizetype, B::StandardButton, int32_t> cases[] = {
-      {0x30, B::Warning, 1, B::NoButton, 1}, {0x41, B::Information, 2, B::NoButton, 2},
-      {0x24, B::Question, 2, B::No, 7},      {0x03, B::NoIcon, 3, B::Yes, 6},
-      {0x15, B::Critical, 2, B::Retry, 4},   {0x02, B::NoIcon, 3, B::Ignore, 5},
-      {0x02, B::NoIcon, 3, B::Abort, 3},
-  };
-  QWidget hidden[20];                      // windows, but not shown: no owners
-  QApplication::setActiveWindow(nullptr);  // none active: the main window owns all the same
-  for (const auto& [style, icon, buttons, press, code] : cases) {
-    DialogAnswer driver([&, icon = icon, buttons = buttons, press = press](OpenDialog& notice) {
-      auto* box = Shown<QMessageBox>();
-      EXPECT_EQ(box->parentWidget()->objectName(), "MainWindow") << "also right after another";
-      EXPECT_EQ(std::pair(box->icon(), box->buttons().size()), std::pair(icon, buttons));
-      press ? QTest::mouseClick(box->button(press), Qt::LeftButton) : notice.Cancel();
-    });
-    EXPECT_EQ(ShowNotice(texts::NoticeCaption, texts::WordNotice, style), code);
   }
 }
 

@@ -65,13 +65,5 @@ TEST_F(FolderSearch, ResetNamesThatCannotBeReadOrDoNotCountAndMoreThanTheSlots) 
   EXPECT_EQ(Rows(SearchFolder, "Wort").size(), CandidateSlots + 99u);
 }
 
-// Lines end at CR LF, a lone CR or LF, and NUL.
-TEST_F(FolderSearch, FileSearchNamesTheRowAfterTheFile) {
-  ChosenFile = folder.Write("brief.txt", std::string("a\r\n\rWort\0Wort\r\r\nWort", 20));
-  EXPECT_EQ(Rows(SearchFile, "Wort"), (Names{"brief.txt\n3,4,6"}));
-  for (const std::string& chosen : {std::string(), folder.Text(), folder.Path("gone.txt")})
-    EXPECT_TRUE((ChosenFile = chosen, Rows(SearchFile, "Wort")).empty()) << chosen;
-}
-
 }  // namespace
 }  // namespace sucholin::testing

@@ -1,8 +1,6 @@
-// The text utilities, and names between WTF-8, UTF-16 and their escaped form.
+// Names between WTF-8, UTF-16 and their escaped form.
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cstdint>
 #include <string>
 
 #include "search/name_text.h"
@@ -10,30 +8,6 @@
 
 namespace sucholin {
 namespace {
-
-TEST(NumberText, BoundsOfItsTypes) {
-  EXPECT_EQ(NumberText(0) + " " + NumberText(INT32_MIN), "0 -2147483648");
-  EXPECT_EQ(NumberText(INT64_MIN), "-9223372036854775808");
-  EXPECT_EQ(NumberText(UINT64_MAX), "18446744073709551615");
-  EXPECT_EQ(NumberText(short{-7}) + NumberText(size_t{42}) + NumberText(-1L), "-742-1");
-}
-
-TEST(PathParts, ExtensionAndFileName) {
-  const struct {
-    std::string_view path, extension, fileName;
-  } cases[] = {
-      {"D:\\data\\archive.tar.gz", "gz", "archive.tar.gz"},
-      {"D:\\data.old\\readme", "", "readme"},
-      {"\"D:\\my data\\a b.txt\"", "txt", "a b.txt"},
-      {"notes.txt", "txt", "notes.txt"},
-      {"\"notes.txt\"", "txt", "notes.txt"},
-      {"C:\\tools\\run.exe|D:\\x\\", "", ""},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ExtensionPart(c.path), c.extension) << c.path;
-    EXPECT_EQ(FileNamePart(c.path), c.fileName) << c.path;
-  }
-}
 
 // Every UTF-16 name, an unpaired surrogate included, comes back unchanged; a byte that starts
 // no sequence (too long a form, beyond U+10FFFF, cut short) is one U+FFFD, so that no text

@@ -1,14 +1,7 @@
-// What only the Win32 backends do: the shell's rules for starting targets, and the list header's
-// notifications.
-#include <windows.h>
-#include <commctrl.h>
-
+// What only the Win32 shell backend does: its rules for starting targets.
 #include <gtest/gtest.h>
 
 #include "shell/win32/shell_rules.h"
-#include "tests/contract/window_driver.h"
-#include "ui/texts.h"
-#include "ui/ui.h"
 
 namespace sucholin::win32 {
 namespace {
@@ -38,20 +31,6 @@ TEST(ShellRules, Targets) {
   }
   // Any chosen folder, not only the end-to-end test's C:\, comes back ready for a file name.
   EXPECT_EQ(WithTrailingBackslash("D:\\Texte"), "D:\\Texte\\");
-}
-
-// The list's header (control id 0, as FolderOption's) passes its clicks up too: they are
-// neither the list's nor FolderOption's.
-TEST(Win32Backend, TheListHeadersNotificationsRaiseNoEvent) {
-  testing::OpenMainWindow();
-  HWND main = FindWindowA("SucholinMainWindow", texts::WindowTitle);
-  HWND header = ListView_GetHeader(GetDlgItem(main, ResultList));
-  for (UINT code : {NM_CLICK, NM_RCLICK, NM_DBLCLK, NM_RDBLCLK}) {
-    NMHDR fromHeader{header, static_cast<UINT_PTR>(GetDlgCtrlID(header)), code};
-    SendMessageA(main, WM_NOTIFY, fromHeader.idFrom, reinterpret_cast<LPARAM>(&fromHeader));
-  }
-  for (const Event& event : testing::TakeEvents())
-    EXPECT_NE(event.kind, EventKind::ControlEvent) << event.control;
 }
 
 }  // namespace

@@ -66,16 +66,5 @@ TEST_F(PosixPlatform, SpecialFilesAreNotOpenedAndNoDescriptorOutlivesItsUse) {
   EXPECT_EQ(OpenDescriptors(), before);
 }
 
-// Whatever order the file system keeps, names come as Windows lists them: ASCII letters as
-// upper case, names equal but for case by their bytes, other bytes by their value.
-TEST_F(PosixPlatform, NamesComeInWindowsNameOrder) {
-  const Names ordered = {"10.txt", "9.txt",    "a.txt", "Alpha.txt", "alpha.txt",
-                         "Z.txt",  "zeta.txt", "[.txt", "_x.txt",    "\xC3\xA4.txt"};
-  TempFolder folder;
-  for (auto name = ordered.rbegin(); name != ordered.rend(); ++name) folder.Write(*name, "");
-  Choose(folder.Text());
-  EXPECT_EQ(Candidates(), ordered);
-}
-
 }  // namespace
 }  // namespace sucholin::testing
