@@ -19,41 +19,40 @@ class EventQueue {
     const bool windowEvent = event.kind != EventKind::ControlEvent &&
                              event.kind != EventKind::CloseEvent &&
                              event.kind != EventKind::OtherEvent;
-    if (windowEvent && event.kind == last_) return;
-    pending_.push_back(event);
-    last_ = event.kind;
+    if (windowEvent && event.kind == last) return;
+    pending.push_back(event);
+    last = event.kind;
   }
 
   // A button's or field's notification: inside a message it replaces the message's earlier one.
   void Notify(const Event& event) {
-    if (notification_)
-      pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(*notification_));
+    if (notification) pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(*notification));
     Post(event);
-    if (inMessage_) notification_ = pending_.size() - 1;
+    if (inMessage) notification = pending.size() - 1;
   }
 
   // Around the delivery of one platform message.
-  void BeginMessage() { inMessage_ = true; }
+  void BeginMessage() { inMessage = true; }
   void EndMessage() {
-    inMessage_ = false;
-    notification_.reset();
+    inMessage = false;
+    notification.reset();
   }
 
-  bool Empty() const { return pending_.empty(); }
+  bool Empty() const { return pending.empty(); }
 
   // The oldest event; the queue must not be empty.
   Event Take() {
-    const Event event = pending_.front();
-    pending_.pop_front();
-    notification_.reset();  // the positions have moved
+    const Event event = pending.front();
+    pending.pop_front();
+    notification.reset();  // the positions have moved
     return event;
   }
 
  private:
-  std::deque<Event> pending_;
-  EventKind last_ = EventKind::OtherEvent;  // of the event queued last, taken or not
-  bool inMessage_ = false;
-  std::optional<size_t> notification_;  // where the current message's notification waits
+  std::deque<Event> pending;
+  EventKind last = EventKind::OtherEvent;  // of the event queued last, taken or not
+  bool inMessage = false;
+  std::optional<size_t> notification;  // where the current message's notification waits
 };
 
 }  // namespace sucholin
