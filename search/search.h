@@ -27,8 +27,6 @@ std::string NumberText(Number value) {
   }
   return DecimalText(wide, false);
 }
-std::string ExtensionPart(std::string_view path);
-std::string FileNamePart(std::string_view path);
 bool TextEquals(std::string_view a, std::string_view b);
 
 // The separator the platform's folder texts end in: '\\' on Windows, '/' elsewhere.

@@ -11,6 +11,28 @@ namespace sucholin {
 extern const char FolderSeparator = '\\';
 
 namespace file_layer {
+namespace {
+
+// A leading double-quote character encloses the path and is not part of it.
+size_t QuotedStart(std::string_view path) { return !path.empty() && path[0] == '"' ? 1 : 0; }
+
+// Both separators end a folder; a quote ends the name.
+std::string ExtensionPart(std::string_view path) {
+  const size_t mark = path.find_last_of("./\\");
+  if (mark == std::string_view::npos || path[mark] != '.') return {};
+  const std::string_view after = path.substr(mark + 1);
+  return std::string(after.substr(0, after.find('"')));
+}
+
+std::string FileNamePart(std::string_view path) {
+  size_t start = QuotedStart(path);
+  const size_t last = path.find_last_of("/\\");
+  if (last != std::string_view::npos) start = last + 1;
+  const std::string_view name = path.substr(start);
+  return std::string(name.substr(0, name.find('"')));
+}
+
+}  // namespace
 
 // CreateFileW takes full paths only: files are opened by folder text and name.
 intptr_t OpenFolder(const std::string&) { return NoHandle; }
