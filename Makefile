@@ -19,7 +19,8 @@ build-asan:
 	cmake --preset linux-asan >/dev/null
 	cmake --build --preset linux-asan
 
-# The search tests of the folder search and the file layers: the search runs threads there.
+# The search tests that run threads: the folder search, the file layers and a large file read in
+# pieces side by side.
 build-tsan:
 	cmake --preset linux-tsan >/dev/null
 	cmake --build --preset linux-tsan

@@ -19,11 +19,14 @@ void CloseFolder(intptr_t folder);
 // Opens folderText + name for reading, relative to folder when it is not NoHandle, sharing it
 // with other readers only. Only a regular file is opened; a special file is never opened when its
 // type can be told first. A folder handle marks a name from that folder's listing, whose type the
-// listing has already checked.
+// listing has already checked. bytes is the file's size when it was opened.
 OpenResult OpenRead(intptr_t folder, const std::string& folderText, const std::string& name,
-                    intptr_t& handle);
+                    intptr_t& handle, int64_t& bytes);
 // Reads up to size bytes; 0 at the end of the file, -1 when the read failed.
 int32_t ReadBlock(intptr_t handle, char* into, int32_t size);
+// The same from offset on, leaving the place of ReadBlock alone where the platform can; safe to
+// call from several threads at once.
+int32_t ReadBlockAt(intptr_t handle, char* into, int32_t size, int64_t offset);
 void Close(intptr_t handle);
 
 // The last part of a path, and the extension of a file name (empty without one), by the rules of

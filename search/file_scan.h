@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "search/scan_kernels.h"
+#include "search/search.h"
 
 namespace sucholin::scan {
 
@@ -48,6 +50,9 @@ class Utf16Decoder {
 class RowText {
  public:
   void Append(std::string_view bytes);
+  // Appends a hit line's number: after the name and a line feed if it is the first, else after a
+  // comma.
+  void AppendLine(std::string_view name, int64_t line);
   std::string_view View() const { return {data.get(), size}; }
 
  private:
@@ -71,6 +76,12 @@ class HitScanner {
   HitScanner(const std::vector<std::string>& forms, std::string_view rowName, RowText& rowText);
 
   void ScanBlock(std::string_view block);
+  // Before the first block of a scan that starts inside a file: the bytes just before it, in the
+  // form the blocks come in, tell whether a CR ended them and where an occurrence may begin.
+  // Lines are then counted from the one the first block starts in.
+  void Resume(std::string_view before);
+  // The number of the line the scan stands in.
+  int64_t Line() const { return line; }
 
  private:
   static constexpr size_t Unknown = SIZE_MAX;
@@ -118,5 +129,17 @@ class FileScan {
   std::optional<HitScanner> scanner;
   RowText row;
 };
+
+// Reads up to count bytes of a file from offset on: the bytes got, 0 at its end, -1 when the read
+// failed. Called from several threads at once.
+using ReadAt = std::function<int32_t(int64_t offset, char* into, int32_t count)>;
+
+// A file of size bytes cut into pieces that are read and scanned side by side, one thread each,
+// in reads of block bytes. Each piece after the first resumes the scan with the bytes just before
+// it and numbers its lines from the one it starts in; the hits are joined in file order, and a
+// line with hits on both sides of a cut is listed once. A read that fails ends the file there. The
+// row, and the outcome, are FileScan's.
+FileOutcome ScanInPieces(const ReadAt& read, int64_t size, int32_t pieces, int32_t block,
+                         std::string_view word, std::string_view name, RowText& row);
 
 }  // namespace sucholin::scan

@@ -42,7 +42,7 @@ bool LineReader::OpenForReading(const HeldFolder& folder, const std::string& nam
 bool LineReader::Open(intptr_t folder, const std::string& folderText, const std::string& name) {
   CloseReader();
   if (!block) block.reset(static_cast<char*>(::operator new[](BlockSize, BlockAlignment)));
-  outcome = OutcomeOfOpen(file_layer::OpenRead(folder, folderText, name, handle));
+  outcome = OutcomeOfOpen(file_layer::OpenRead(folder, folderText, name, handle, size));
   return IsOpen();
 }
 
@@ -51,6 +51,10 @@ void LineReader::CloseReader() {
   file_layer::Close(handle);
   handle = NoHandle;
   unread = 0;
+}
+
+int32_t LineReader::ReadAt(int64_t offset, char* into, int32_t count) const {
+  return file_layer::ReadBlockAt(handle, into, count, offset);
 }
 
 bool LineReader::NextBlock() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <thread>
 
 #include "search/file_scan.h"
 #include "search/search.h"
@@ -35,14 +36,18 @@ HitScanner::HitScanner(const std::vector<std::string>& forms, std::string_view r
   }
 }
 
-void HitScanner::Hit() {
-  if (row.View().empty()) {
-    row.Append(name);
-    row.Append("\n");
+void RowText::AppendLine(std::string_view name, int64_t line) {
+  if (size == 0) {
+    Append(name);
+    Append("\n");
   } else {
-    row.Append(",");
+    Append(",");
   }
-  row.Append(NumberText(line));
+  Append(NumberText(line));
+}
+
+void HitScanner::Hit() {
+  row.AppendLine(name, line);
   inHitLine = true;
   carry.clear();
 }
@@ -94,6 +99,11 @@ void HitScanner::KeepOverlap(std::string_view block, size_t from) {
   } else {
     carry.assign(tail);
   }
+}
+
+void HitScanner::Resume(std::string_view before) {
+  afterCR = !before.empty() && before.back() == '\r';
+  carry.assign(before.substr(before.size() - std::min(before.size(), overlap)));
 }
 
 void HitScanner::ScanBlock(std::string_view block) {
@@ -157,13 +167,35 @@ std::string_view FileScan::Finish() {
 
 namespace {
 
+// A file is cut into pieces scanned side by side when each piece can be this large; below it,
+// starting a thread costs more than it saves.
+constexpr int64_t PieceBytes = int64_t{8} << 20;
+
+// One piece a core, and a bound for very large machines.
+int32_t PiecesFor(int64_t size) {
+  const int64_t cores = std::max(std::thread::hardware_concurrency(), 1u);
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(size / PieceBytes, 1, std::min<int64_t>(cores, 16)));
+}
+
 // Opens the file with open(reader) and hands its row, if any, to sink. A word that no line can
 // hold still has its file opened and read, so that a file that cannot be is told as for any word.
+// With inPieces, a large file is scanned in pieces side by side.
 template <typename Open>
 FileOutcome Scan(LineReader& reader, std::string_view word, std::string_view name,
-                 const RowSink& sink, Open open) {
+                 const RowSink& sink, Open open, bool inPieces = false) {
   if (word.empty()) return FileOutcome::ReadToEnd;
   if (!open(reader)) return reader.Outcome();
+  if (const int32_t pieces = inPieces ? PiecesFor(reader.Size()) : 1; pieces > 1) {
+    scan::RowText row;
+    const FileOutcome outcome =
+        scan::ScanInPieces([&](int64_t offset, char* into,
+                               int32_t count) { return reader.ReadAt(offset, into, count); },
+                           reader.Size(), pieces, LineReader::BlockSize, word, name, row);
+    reader.CloseReader();
+    if (!row.View().empty()) sink(row.View());
+    return outcome;
+  }
   scan::FileScan scan(word, name);
   while (reader.NextBlock()) {
     const std::string_view block = reader.Unread();
@@ -181,8 +213,9 @@ FileOutcome Scan(LineReader& reader, std::string_view word, std::string_view nam
 FileOutcome ScanFile(const std::string& path, std::string_view word, std::string_view name,
                      const RowSink& sink) {
   LineReader reader;
-  return Scan(reader, word, name, sink,
-              [&](LineReader& opening) { return opening.OpenForReading(path); });
+  return Scan(
+      reader, word, name, sink, [&](LineReader& opening) { return opening.OpenForReading(path); },
+      /*inPieces=*/true);
 }
 
 FileOutcome ScanCandidate(LineReader& reader, const HeldFolder& folder, const std::string& name,

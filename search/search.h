@@ -84,6 +84,11 @@ class LineReader {
   bool IsOpen() const { return handle != NoHandle; }
   // Why the last open gave false, or whether a read failed since (which ends the file there).
   FileOutcome Outcome() const { return outcome; }
+  // The open file's size when it was opened.
+  int64_t Size() const { return size; }
+  // Reads up to count bytes from offset on, apart from the blocks; safe on several threads at
+  // once. The bytes got, 0 at the end of the file, -1 when the read failed.
+  int32_t ReadAt(int64_t offset, char* into, int32_t count) const;
 
   // The untaken bytes of the current block; empty when it is used up.
   std::string_view Unread() const {
@@ -100,6 +105,7 @@ class LineReader {
 
   intptr_t handle = NoHandle;
   FileOutcome outcome = FileOutcome::ReadToEnd;
+  int64_t size = 0;
   int32_t filled = 0;
   int32_t unread = 0;
   // On the heap, obtained at the first open and kept for every later file, so that a reader

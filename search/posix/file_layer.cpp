@@ -25,7 +25,7 @@ void CloseFolder(intptr_t folder) {
 }
 
 OpenResult OpenRead(intptr_t folder, const std::string& folderText, const std::string& name,
-                    intptr_t& handle) {
+                    intptr_t& handle, int64_t& bytes) {
   handle = NoHandle;
   const bool relative = folder != NoHandle;
   const std::string joined = relative ? std::string() : folderText + name;
@@ -49,6 +49,7 @@ OpenResult OpenRead(intptr_t folder, const std::string& folderText, const std::s
     return OpenResult::NotRegular;
   }
   handle = fd;
+  bytes = opened.st_size;
   return OpenResult::Opened;
 }
 
@@ -56,6 +57,14 @@ int32_t ReadBlock(intptr_t handle, char* into, int32_t size) {
   ssize_t got;
   do {
     got = read(static_cast<int>(handle), into, static_cast<size_t>(size));
+  } while (got < 0 && errno == EINTR);
+  return got < 0 ? -1 : static_cast<int32_t>(got);
+}
+
+int32_t ReadBlockAt(intptr_t handle, char* into, int32_t size, int64_t offset) {
+  ssize_t got;
+  do {
+    got = pread(static_cast<int>(handle), into, static_cast<size_t>(size), offset);
   } while (got < 0 && errno == EINTR);
   return got < 0 ? -1 : static_cast<int32_t>(got);
 }

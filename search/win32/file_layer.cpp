@@ -39,7 +39,7 @@ intptr_t OpenFolder(const std::string&) { return NoHandle; }
 void CloseFolder(intptr_t) {}
 
 OpenResult OpenRead(intptr_t, const std::string& folderText, const std::string& name,
-                    intptr_t& handle) {
+                    intptr_t& handle, int64_t& bytes) {
   handle = NoHandle;
   const std::string path = folderText + name;
   if (path.find('\0') != std::string::npos) return OpenResult::Failed;
@@ -51,6 +51,12 @@ OpenResult OpenRead(intptr_t, const std::string& folderText, const std::string& 
     CloseHandle(file);
     return OpenResult::NotRegular;
   }
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file, &size)) {
+    CloseHandle(file);
+    return OpenResult::Failed;
+  }
+  bytes = size.QuadPart;
   handle = reinterpret_cast<intptr_t>(file);
   return OpenResult::Opened;
 }
@@ -59,6 +65,19 @@ int32_t ReadBlock(intptr_t handle, char* into, int32_t size) {
   DWORD got = 0;
   if (!ReadFile(reinterpret_cast<HANDLE>(handle), into, static_cast<DWORD>(size), &got, nullptr)) {
     return -1;
+  }
+  return static_cast<int32_t>(got);
+}
+
+// A read of a synchronous handle at the place the OVERLAPPED record names; the place of ReadBlock
+// moves too, but the reader reads either one way or the other.
+int32_t ReadBlockAt(intptr_t handle, char* into, int32_t size, int64_t offset) {
+  OVERLAPPED at{};
+  at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFF);
+  at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+  DWORD got = 0;
+  if (!ReadFile(reinterpret_cast<HANDLE>(handle), into, static_cast<DWORD>(size), &got, &at)) {
+    return GetLastError() == ERROR_HANDLE_EOF ? 0 : -1;
   }
   return static_cast<int32_t>(got);
 }

@@ -47,8 +47,9 @@ check 0 "$(printf '"quoted.txt\t1\nback\\\\slash.txt\t1\ncr\\r.txt\t1\nesc\\x1b[
 
 # Files that fail: the rows of the others still come, each failure is named, the exit is 2.
 printf 'Wort\n' | tee f/ok.txt f/secret.txt >/dev/null
-# Line 2 is longer than a read block, so the read that fails comes before line 3.
-{ printf 'Wort\n'; head -c 1100000 /dev/zero | tr '\0' x; printf '\nWort\n'; } >f/bad.txt
+# Line 2 is longer than a read block, so the read that fails comes before line 3; the file is
+# large enough to be read in pieces side by side, and the lines after the damage are not taken.
+{ printf 'Wort\n'; head -c 17000000 /dev/zero | tr '\0' x; printf '\nWort\n'; } >f/bad.txt
 chmod 000 f/secret.txt
 faulty() { LD_PRELOAD=$shim READ_FAULT_NAME=bad.txt ASAN_OPTIONS=verify_asan_link_order=0 "$@"; }
 unread='sucholin-cli: Lesefehler, die Datei ist nur bis dahin durchsucht: '

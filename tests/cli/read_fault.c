@@ -1,8 +1,8 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
-// EIO once the file's first 4096 bytes have been read; the first readdir of a folder whose path
-// ends in $LIST_FAULT_NAME fails with EIO. Every other read of a file whose path ends in
-// $INTERRUPT_NAME is interrupted, as by a signal, and its reads and its folder's entries leave
-// errno set, as a signal handler may.
+// EIO when it starts in the file's bytes from 4096 to 8 MiB, as on a damaged disk; the first
+// readdir of a folder whose path ends in $LIST_FAULT_NAME fails with EIO. Every other read of a
+// file whose path ends in $INTERRUPT_NAME is interrupted, as by a signal, and its reads and its
+// folder's entries leave errno set, as a signal handler may.
 #define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
 #include <dirent.h>
 #include <dlfcn.h>
@@ -24,8 +24,12 @@ static int Named(int fd, const char *variable) {
   return length >= (ssize_t)tail && tail > 0 && memcmp(path + length - tail, name, tail) == 0;
 }
 
+static int Damaged(int fd, off_t offset) {
+  return Named(fd, "READ_FAULT_NAME") && offset >= 4096 && offset < 8 << 20;
+}
+
 ssize_t read(int fd, void *into, size_t size) {
-  if (Named(fd, "READ_FAULT_NAME") && lseek(fd, 0, SEEK_CUR) >= 4096) {
+  if (Damaged(fd, lseek(fd, 0, SEEK_CUR))) {
     errno = EIO;
     return -1;
   }
@@ -38,6 +42,18 @@ ssize_t read(int fd, void *into, size_t size) {
   const ssize_t got = syscall(SYS_read, fd, into, size);
   errno = EINTR;
   return got;
+}
+
+ssize_t pread(int fd, void *into, size_t size, off_t offset) {
+  if (Damaged(fd, offset)) {
+    errno = EIO;
+    return -1;
+  }
+  return syscall(SYS_pread64, fd, into, size, offset);
+}
+
+ssize_t pread64(int fd, void *into, size_t size, off_t offset) {
+  return pread(fd, into, size, offset);
 }
 
 struct dirent *readdir(DIR *dir) {

@@ -105,6 +105,20 @@ inline std::string ScanInBlocks(std::string_view file, std::string_view word, si
   return std::string(scan.Finish());
 }
 
+// The row of a file scanned from memory in pieces side by side, read in blocks of the given size.
+inline std::string ScanInPieces(std::string_view file, std::string_view word, int32_t pieces,
+                                int32_t block) {
+  const auto read = [file](int64_t offset, char* into, int32_t count) {
+    const std::string_view part =
+        file.substr(std::min(static_cast<size_t>(offset), file.size()), static_cast<size_t>(count));
+    std::copy(part.begin(), part.end(), into);
+    return static_cast<int32_t>(part.size());
+  };
+  scan::RowText row;
+  scan::ScanInPieces(read, static_cast<int64_t>(file.size()), pieces, block, word, "f", row);
+  return std::string(row.View());
+}
+
 // Rows and outcomes as one text, in the order a search hands them on, and whether it did so on
 // another thread than the one that made this.
 struct Told {

@@ -45,6 +45,7 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
                                        u"Preis 5 \u20AC",
                                        u"\u03A9mega \U0001D11E Fehler",
                                        u"",
+                                       u"Fehler, Fehler",
                                        u"GR\u00DCSSE Fehle"};
   const auto joined = [&](std::u16string_view end) {
     std::u16string text(lines[0]);
@@ -70,7 +71,7 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
     std::string_view lines[3];  // per Kind
   };
   const Case cases[] = {
-      {{"Fehler", "Fehler", u"Fehler"}, {"1,4", "1,4", "1,4"}},
+      {{"Fehler", "Fehler", u"Fehler"}, {"1,4,6", "1,4,6", "1,4,6"}},
       {{"Gr\u00FC\u00DFe", "Gr\xFC\xDF\x65", u"Gr\u00FC\u00DFe"}, {"2", "2", "2"}},
       {{"5 \u20AC", "5 \x80", u"5 \u20AC"}, {"3", "3", "3"}},
       {{"\u03A9mega", "", u"\u03A9mega"}, {"", "4", "4"}},
@@ -88,11 +89,33 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
       EXPECT_EQ(Rows(SearchFile, c.word.given), row.empty() ? Names{} : Names{row});
       for (const size_t block : {1, 2, 3, 5, 64})
         EXPECT_EQ(ScanInBlocks(bytes, c.word.given, block), LineLoopRow(bytes, c.word, "f"));
+      // Cuts in a word, between CR and LF, in a line with hits on both sides.
+      for (const int32_t pieces : {2, 3, 4, 7, 16})
+        EXPECT_EQ(ScanInPieces(bytes, c.word.given, pieces, pieces),
+                  LineLoopRow(bytes, c.word, "f"))
+            << pieces << " pieces";
     }
   }
   // A word no line can hold still has its file opened, so that one that cannot be is told.
   EXPECT_EQ(ScanFile(folder.Path("missing.txt"), "Fehler\rx", "m", [](std::string_view) {}),
             FileOutcome::OpenFailed);
+}
+
+// A file large enough to be read in pieces side by side, on as many threads as there are cores,
+// gives the row of one scan from its start; the cuts themselves are tried in the table above.
+TEST(ScanFile, ALargeFileReadInPiecesGivesTheRowOfOneScan) {
+  std::mt19937 random(3);
+  std::u16string text;
+  while (text.size() < 17 << 20) text += random() % 64 == 0 ? u"x Wort Wort\r\n" : u"Wor Fehler\r";
+  TempFolder folder;
+  for (const std::string& bytes : {Wtf8FromUtf16(text), Utf16File(text, true)}) {
+    ChosenFile = folder.Write("big.txt", bytes);
+    LineReader reader;
+    Names oneScan;
+    ScanCandidate(reader, HeldFolder(folder.Text()), "big.txt", "Wort",
+                  [&](std::string_view row) { oneScan.emplace_back(row); });
+    EXPECT_EQ(Rows(SearchFile, "Wort"), oneScan);
+  }
 }
 
 // Texts of every length with dense line ends, and long sparse ones at any alignment, where most
