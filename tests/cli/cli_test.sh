@@ -26,6 +26,9 @@ usage='sucholin-cli: Aufruf: sucholin-cli WORT PFAD (Hilfe: sucholin-cli --help)
 check 0 "$(printf 'a.txt\t2,4\ne.html\t1,2')" '' Wort d
 check 1 '' '' Nichts d
 check 0 "$(printf 'b.TXT\t1')" '' Wort d/b.TXT
+# With standard input closed, a file may open as descriptor 0.
+closed() { "$@" 0<&-; }
+wrap=closed check 0 "$(printf 'b.TXT\t1')" '' Wort d/b.TXT
 check 2 '' "$usage" only-a-word
 check 2 '' "$usage" a b c
 check 2 '' "$usage" Wort ''

@@ -1,4 +1,4 @@
-// Names between WTF-8, UTF-16 and their escaped form.
+// Names between WTF-8, UTF-16 and their escaped form; number texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -44,6 +44,13 @@ TEST(NameText, EscapedNameKeepsEachNameOnOneLine) {
        windows ? "\\udc00\xE4\\udfff" : "\xED\xB0\x80\xE4\xED\xBF\xBF"},
   };
   for (const auto& c : names) EXPECT_EQ(EscapedName(c.name), c.escaped) << c.name;
+}
+
+// Numbers of every integer type, to their extremes.
+TEST(NumberText, EveryIntegerTypeToItsExtremes) {
+  EXPECT_EQ(NumberText(UINT64_MAX), "18446744073709551615");
+  EXPECT_EQ(NumberText(INT64_MIN), "-9223372036854775808");
+  EXPECT_EQ(NumberText(int8_t{-7}) + NumberText(size_t{0}), "-70");
 }
 
 }  // namespace
