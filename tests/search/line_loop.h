@@ -105,12 +105,13 @@ inline std::string ScanInBlocks(std::string_view file, std::string_view word, si
   return std::string(scan.Finish());
 }
 
-// The row of a file scanned from memory in pieces side by side, read in blocks of the given size.
+// The row of a file scanned from memory in pieces side by side, read in blocks of the given size,
+// each read giving at most 5 bytes, as a read may give fewer than asked for.
 inline std::string ScanInPieces(std::string_view file, std::string_view word, int32_t pieces,
                                 int32_t block) {
   const auto read = [file](int64_t offset, char* into, int32_t count) {
-    const std::string_view part =
-        file.substr(std::min(static_cast<size_t>(offset), file.size()), static_cast<size_t>(count));
+    const std::string_view part = file.substr(std::min(static_cast<size_t>(offset), file.size()),
+                                              std::min(static_cast<size_t>(count), size_t{5}));
     std::copy(part.begin(), part.end(), into);
     return static_cast<int32_t>(part.size());
   };
