@@ -66,11 +66,13 @@ listfault() { LD_PRELOAD=$shim LIST_FAULT_NAME=/d ASAN_OPTIONS=verify_asan_link_
 wrap=listfault check 2 '' 'sucholin-cli: Lesefehler im Ordner, nicht alle Dateien sind durchsucht: d' \
   Wort d
 
-# Interrupted reads are tried again; a stale errno ends neither a file nor a listing.
+# Interrupted reads are tried again; a stale errno ends neither a file nor a listing, nor a file
+# read in pieces.
 mkdir in.txt
-{ printf 'Wort\n'; head -c 300000 /dev/zero | tr '\0' x; printf '\nWort\n'; } >in.txt/in.txt
+{ printf 'Wort\n'; head -c 17000000 /dev/zero | tr '\0' x; printf '\nWort\n'; } >in.txt/in.txt
 interrupted() { LD_PRELOAD=$shim INTERRUPT_NAME=in.txt ASAN_OPTIONS=verify_asan_link_order=0 "$@"; }
 wrap=interrupted check 0 "$(printf 'in.txt\t1,3')" '' Wort in.txt
+wrap=interrupted check 0 "$(printf 'in.txt\t1,3')" '' Wort in.txt/in.txt
 
 # A FIFO asked for is no file to search.
 mkfifo f/chan.txt

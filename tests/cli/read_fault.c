@@ -1,12 +1,13 @@
 // Preloaded into sucholin-cli: a read of a file whose path ends in $READ_FAULT_NAME fails with
 // EIO when it starts in the file's bytes from 4096 to 8 MiB, as on a damaged disk; the first
-// readdir of a folder whose path ends in $LIST_FAULT_NAME fails with EIO. Every other read of a
-// file whose path ends in $INTERRUPT_NAME is interrupted, as by a signal, and its reads and its
-// folder's entries leave errno set, as a signal handler may.
+// readdir of a folder whose path ends in $LIST_FAULT_NAME fails with EIO. Every other read of
+// files whose paths end in $INTERRUPT_NAME is interrupted, as by a signal, and their reads and
+// their folder's entries leave errno set, as a signal handler may.
 #define _GNU_SOURCE  // NOLINT(bugprone-reserved-identifier): asks glibc for RTLD_NEXT
 #include <dirent.h>
 #include <dlfcn.h>
 #include <errno.h>
+#include <stdatomic.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -24,32 +25,32 @@ static int Named(int fd, const char *variable) {
   return length >= (ssize_t)tail && tail > 0 && memcmp(path + length - tail, name, tail) == 0;
 }
 
-static int Damaged(int fd, off_t offset) {
-  return Named(fd, "READ_FAULT_NAME") && offset >= 4096 && offset < 8 << 20;
+// Whether a read of fd from offset on fails: on the damage, or every other time it is interrupted.
+static int Fails(int fd, off_t offset) {
+  static atomic_int interrupt = 0;  // reads in pieces come from several threads
+  if (Named(fd, "READ_FAULT_NAME") && offset >= 4096 && offset < 8 << 20) {
+    errno = EIO;
+    return 1;
+  }
+  if (Named(fd, "INTERRUPT_NAME") && atomic_fetch_xor(&interrupt, 1) == 0) {
+    errno = EINTR;
+    return 1;
+  }
+  return 0;
 }
 
-ssize_t read(int fd, void *into, size_t size) {
-  if (Damaged(fd, lseek(fd, 0, SEEK_CUR))) {
-    errno = EIO;
-    return -1;
-  }
-  static int interrupt = 0;
-  if (!Named(fd, "INTERRUPT_NAME")) return syscall(SYS_read, fd, into, size);
-  if ((interrupt = !interrupt)) {
-    errno = EINTR;
-    return -1;
-  }
-  const ssize_t got = syscall(SYS_read, fd, into, size);
-  errno = EINTR;
+// The bytes a read got, with errno left set after it where reads are interrupted.
+static ssize_t Got(int fd, ssize_t got) {
+  if (Named(fd, "INTERRUPT_NAME")) errno = EINTR;
   return got;
 }
 
+ssize_t read(int fd, void *into, size_t size) {
+  return Fails(fd, lseek(fd, 0, SEEK_CUR)) ? -1 : Got(fd, syscall(SYS_read, fd, into, size));
+}
+
 ssize_t pread(int fd, void *into, size_t size, off_t offset) {
-  if (Damaged(fd, offset)) {
-    errno = EIO;
-    return -1;
-  }
-  return syscall(SYS_pread64, fd, into, size, offset);
+  return Fails(fd, offset) ? -1 : Got(fd, syscall(SYS_pread64, fd, into, size, offset));
 }
 
 ssize_t pread64(int fd, void *into, size_t size, off_t offset) {

@@ -98,6 +98,9 @@ TEST_F(QtBackend, TheDesktopLeavesTheWindowAsItIs) {
   QApplication::setPalette(QPalette(QColor(45, 45, 45)));
   QCoreApplication::processEvents();  // the change reaches the widgets as a posted event
   for (const auto& [id, image] : light) EXPECT_EQ(Widget(id)->grab().toImage(), image) << id;
+  EXPECT_EQ(Widget(FolderOption)->palette().windowText().color(), QColor(Qt::black));
+  EXPECT_EQ(Widget(FolderOption)->backgroundRole(), QPalette::Window) << "not the button face";
+  EXPECT_EQ(QCoreApplication::applicationName(), "sucholin") << "as the desktop knows it";
   EXPECT_EQ(Widget(PathField)->palette().base(), QApplication::palette().button()) << "read-only";
   AddRow(ResultList, -1, "brief.txt\n3,17");
   SetControlText(PathField, "/home/anna/Texte/");

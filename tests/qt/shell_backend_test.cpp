@@ -139,5 +139,15 @@ TEST_F(QtShell, OpenerFailuresAreTold) {
   EXPECT_TRUE(OpenersReaped()) << "and forgotten";
 }
 
+// A notice answers the code of the classic message box for the button pressed.
+TEST_F(QtShell, NoticesAnswerTheClassicButtonCodes) {
+  for (const auto& [style, button, code] :
+       {std::tuple{1u, QMessageBox::Cancel, 2}, {2u, QMessageBox::Ignore, 5}}) {
+    DialogAnswer driver(
+        [button = button](OpenDialog&) { Shown<QMessageBox>()->button(button)->click(); });
+    EXPECT_EQ(ShowNotice("Sucholin", "?", style), code);
+  }
+}
+
 }  // namespace
 }  // namespace sucholin::testing

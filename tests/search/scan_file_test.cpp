@@ -32,9 +32,11 @@ TEST(LineReader, ReopeningStartsAfreshAndTheLastByteCounts) {
   ASSERT_TRUE(reader.OpenForReading(HeldFolder(folder.Text()), "a.txt"));
   EXPECT_TRUE(reader.NextBlock() && reader.Unread() == "a1\na2\n");
   EXPECT_FALSE(reader.OpenForReading(folder.Path("a.txt") + '\0' + "x"));
-  // A last block of a single byte.
+  // A last block of a single byte, and a file of one.
   ChosenFile = folder.Write("f.txt", std::string(Block, '\n') + "b");
   EXPECT_EQ(Rows(SearchFile, "b"), Names{std::string("f.txt\n").append(std::to_string(Block + 1))});
+  ChosenFile = folder.Write("g.txt", "b");
+  EXPECT_EQ(Rows(SearchFile, "b"), Names{"g.txt\n1"});
 }
 
 // Every word in every encoding of a file, with each UTF-16 line end and an odd last byte, and the
