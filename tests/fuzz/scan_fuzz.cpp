@@ -1,6 +1,6 @@
 // Fuzzes the file scan against the line-by-line search of the same bytes, in every encoding: one
-// row, the same hits; and, now and then, the folder search on its threads against its files read
-// one after another.
+// row, the same hits, also in pieces side by side; and, now and then, the folder search on its
+// threads against its files read one after another.
 #include <sys/stat.h>
 
 #include <algorithm>
