@@ -50,7 +50,7 @@ TEST(NameText, EscapedNameKeepsEachNameOnOneLine) {
 TEST(NumberText, EveryIntegerTypeToItsExtremes) {
   EXPECT_EQ(NumberText(UINT64_MAX), "18446744073709551615");
   EXPECT_EQ(NumberText(INT64_MIN), "-9223372036854775808");
-  EXPECT_EQ(NumberText(int8_t{-7}) + NumberText(size_t{0}), "-70");
+  EXPECT_EQ(NumberText(int16_t{-7}) + NumberText(size_t{0}), "-70");
 }
 
 }  // namespace
