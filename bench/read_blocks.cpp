@@ -7,8 +7,7 @@
 
 int main(int argc, char** argv) {
   namespace layer = sucholin::file_layer;
-  // Aligned as the line reader's block: a copy into an unaligned one costs over twice as much.
-  alignas(64) static char block[sucholin::LineReader::BlockSize];
+  const sucholin::ReadBuffer block = sucholin::NewReadBuffer(sucholin::LineReader::BlockSize);
   uint64_t total = 0;
   for (int i = 1; i < argc; ++i) {
     intptr_t handle;
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
       return 2;
     }
     int32_t got;
-    while ((got = layer::ReadBlock(handle, block, sucholin::LineReader::BlockSize)) > 0)
+    while ((got = layer::ReadBlock(handle, block.get(), sucholin::LineReader::BlockSize)) > 0)
       total += got;
     layer::Close(handle);
     if (got < 0) {

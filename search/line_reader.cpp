@@ -27,8 +27,10 @@ HeldFolder::HeldFolder(const std::string& folder)
 
 HeldFolder::~HeldFolder() { file_layer::CloseFolder(handle); }
 
-void LineReader::FreeBlock::operator()(char* bytes) const {
-  ::operator delete[](bytes, BlockAlignment);
+void FreeReadBuffer::operator()(char* bytes) const { ::operator delete[](bytes, BlockAlignment); }
+
+ReadBuffer NewReadBuffer(size_t bytes) {
+  return ReadBuffer(static_cast<char*>(::operator new[](bytes, BlockAlignment)));
 }
 
 bool LineReader::OpenForReading(const std::string& path) {
@@ -41,7 +43,7 @@ bool LineReader::OpenForReading(const HeldFolder& folder, const std::string& nam
 
 bool LineReader::Open(intptr_t folder, const std::string& folderText, const std::string& name) {
   CloseReader();
-  if (!block) block.reset(static_cast<char*>(::operator new[](BlockSize, BlockAlignment)));
+  if (!block) block = NewReadBuffer(BlockSize);
   outcome = OutcomeOfOpen(file_layer::OpenRead(folder, folderText, name, handle, size));
   return IsOpen();
 }

@@ -3,8 +3,6 @@
 // them.
 #include <algorithm>
 #include <exception>
-#include <memory>
-#include <new>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -15,11 +13,6 @@ namespace sucholin::scan {
 namespace {
 
 constexpr int64_t ToTheEnd = INT64_MAX;
-constexpr std::align_val_t BlockAlignment{64};
-
-struct FreeBytes {
-  void operator()(char* bytes) const { ::operator delete[](bytes, BlockAlignment); }
-};
 
 struct Piece {
   int64_t from = 0;
@@ -65,9 +58,7 @@ void ScanPiece(const ReadAt& read, const std::vector<std::string>& forms,
     }
     scanner->Resume(decoder ? Utf16Decoder(*bigEndian).Decode(before) : std::string_view(before));
   }
-  // Aligned as the line reader's block: a copy into an unaligned block costs over twice as much.
-  const std::unique_ptr<char[], FreeBytes> bytes(
-      static_cast<char*>(::operator new[](static_cast<size_t>(block), BlockAlignment)));
+  const ReadBuffer bytes = NewReadBuffer(static_cast<size_t>(block));
   for (int64_t at = piece.from; at < piece.to;) {
     const int32_t got =
         read(at, bytes.get(), static_cast<int32_t>(std::min<int64_t>(block, piece.to - at)));
