@@ -77,7 +77,8 @@ class HitScanner {
 
   void ScanBlock(std::string_view block);
   // Before the first block of a scan that starts inside a file: the bytes just before it, in the
-  // form the blocks come in, tell whether a CR ended them and where an occurrence may begin.
+  // form the blocks come in, tell whether a CR ended them and which occurrence lies, or begins, in
+  // the line the first block starts in.
   // Lines are then counted from the one the first block starts in.
   void Resume(std::string_view before);
   // The number of the line the scan stands in.

@@ -103,6 +103,10 @@ void HitScanner::KeepOverlap(std::string_view block, size_t from) {
 
 void HitScanner::Resume(std::string_view before) {
   afterCR = !before.empty() && before.back() == '\r';
+  // Bytes up to the last line end lie in earlier lines, where a shorter form may stand whole; an
+  // occurrence in the bytes after it lies in the line the scan starts in.
+  if (const size_t end = before.find_last_of(std::string_view("\r\n\0", 3)); end != before.npos)
+    before.remove_prefix(end + 1);
   carry.assign(before.substr(before.size() - std::min(before.size(), overlap)));
 }
 

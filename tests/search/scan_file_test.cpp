@@ -98,6 +98,8 @@ TEST(ScanFile, FindsEveryFormOfTheWordInEveryEncoding) {
             << pieces << " pieces";
     }
   }
+  // A cut after a CR, with the shorter form of the word whole in the line before it.
+  EXPECT_EQ(ScanInPieces("5 \x80\r\nx", "5 \u20AC", 3, 2), "f\n1");
   // A word no line can hold still has its file opened, so that one that cannot be is told.
   EXPECT_EQ(ScanFile(folder.Path("missing.txt"), "Fehler\rx", "m", [](std::string_view) {}),
             FileOutcome::OpenFailed);
